@@ -21,5 +21,6 @@ function(skarvel_add_gtest name)
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 30
+        TEST_PREFIX "${name}."
         PROPERTIES ENVIRONMENT "${SKARVEL_TEST_ENVIRONMENT}" TIMEOUT 120)
 endfunction()
