@@ -9,10 +9,10 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QLinearGradient>
 
 #include <array>
 #include <cstdio>
@@ -25,8 +25,8 @@ constexpr int Oversampling = 4;
 
 // The background colour of each tile colour number (1..10).
 const std::array<QColor, 10> TileColours = {
-    QColor(0, 0, 255),   QColor(255, 255, 0), QColor(255, 0, 255), QColor(0, 255, 255), QColor(255, 0, 0),
-    QColor(0, 255, 0),   QColor(128, 128, 128), QColor(0, 191, 0), QColor(191, 191, 0), QColor(191, 0, 0),
+    QColor(0, 0, 255), QColor(255, 255, 0),   QColor(255, 0, 255), QColor(0, 255, 255), QColor(255, 0, 0),
+    QColor(0, 255, 0), QColor(128, 128, 128), QColor(0, 191, 0),   QColor(191, 191, 0), QColor(191, 0, 0),
 };
 
 const QColor Outline(34, 34, 38);
@@ -165,11 +165,21 @@ void drawPaper(QPainter &p)
 QImage toSixteenColours(const QImage &image, const QColor &background)
 {
     const QList<QRgb> table = {
-        background.rgb(),          background.lighter(160).rgb(), background.darker(170).rgb(),
-        background.darker(300).rgb(), Outline.rgb(),            qRgb(252, 252, 248),
-        qRgb(226, 226, 224),       qRgb(190, 190, 190),         qRgb(150, 150, 152),
-        qRgb(110, 110, 114),       qRgb(72, 72, 76),            qRgb(214, 38, 38),
-        qRgb(130, 24, 24),         qRgb(204, 204, 198),         qRgb(110, 140, 210),
+        background.rgb(),
+        background.lighter(160).rgb(),
+        background.darker(170).rgb(),
+        background.darker(300).rgb(),
+        Outline.rgb(),
+        qRgb(252, 252, 248),
+        qRgb(226, 226, 224),
+        qRgb(190, 190, 190),
+        qRgb(150, 150, 152),
+        qRgb(110, 110, 114),
+        qRgb(72, 72, 76),
+        qRgb(214, 38, 38),
+        qRgb(130, 24, 24),
+        qRgb(204, 204, 198),
+        qRgb(110, 140, 210),
         qRgb(255, 130, 120),
     };
     return image.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither | Qt::AvoidDither);
@@ -206,8 +216,11 @@ QImage drawIcon()
     QPainterPath clip;
     clip.addRoundedRect(QRectF(2, 2, size - 4, size - 4), 14, 14);
     p.setClipPath(clip);
-    const struct { int colour; Motif motif; } corners[] = {
-        {1, drawStone}, {2, drawScissors}, {5, drawPaper}, {6, drawStone}};
+    const struct
+    {
+        int colour;
+        Motif motif;
+    } corners[] = {{1, drawStone}, {2, drawScissors}, {5, drawPaper}, {6, drawStone}};
     for (int i = 0; i < 4; ++i) {
         p.save();
         p.translate((i % 2) * size / 2.0, (i / 2) * size / 2.0);
@@ -243,7 +256,11 @@ int main(int argc, char **argv)
         return 1;
     }
     bool ok = save(drawEmptyTile(), folder, QStringLiteral("E"));
-    const struct { char letter; Motif motif; } kinds[] = {{'R', drawStone}, {'S', drawScissors}, {'P', drawPaper}};
+    const struct
+    {
+        char letter;
+        Motif motif;
+    } kinds[] = {{'R', drawStone}, {'S', drawScissors}, {'P', drawPaper}};
     for (const auto &kind : kinds) {
         for (int colour = 1; colour <= 10; ++colour) {
             const QColor background = TileColours[colour - 1];

@@ -30,7 +30,8 @@ TEST(DealBoard, FillsColumnByColumnWithKindThenColourAndResetsTheScore)
     board.Score = 55;
     board.ClearedColumns = 3;
     // Kinds cycle 1, 2, 3 and colours 1..10 in the order the cells are dealt.
-    ScriptedRandom random([](int call, int, int) { return call % 2 == 0 ? 1 + (call / 2) % 3 : 1 + (call / 2) % 10; });
+    ScriptedRandom random(
+        [](int call, int, int) { return call % 2 == 0 ? 1 + (call / 2) % 3 : 1 + (call / 2) % 10; });
     board.DealBoard(random);
 
     EXPECT_EQ(random.randomizeCount, 1);

@@ -86,10 +86,16 @@ TEST_F(GameTest, DropsThatBreakARuleMakeNoMove)
         {"left of the grid", 2, 6, -20, Centre(6), nullptr},
         {"empty neighbour", 4, 6, Centre(5), Centre(6), [](Board &b) { b.Kinds[5][6] = Empty; }},
         {"stronger neighbour", 5, 6, Centre(4), Centre(6),
-         [](Board &b) { b.Kinds[5][6] = Paper; b.Kinds[4][6] = Scissors; }},
+         [](Board &b) {
+             b.Kinds[5][6] = Paper;
+             b.Kinds[4][6] = Scissors;
+         }},
         {"rock onto paper", 4, 6, Centre(5), Centre(6), [](Board &b) { b.Kinds[4][6] = Rock; }},
         {"empty origin of the neighbour's colour", 4, 6, Centre(5), Centre(6),
-         [](Board &b) { b.Kinds[4][6] = Empty; b.Colours[4][6] = b.Colours[5][6]; }},
+         [](Board &b) {
+             b.Kinds[4][6] = Empty;
+             b.Colours[4][6] = b.Colours[5][6];
+         }},
     };
     for (const Case &c : cases) {
         SetUp();
@@ -98,7 +104,8 @@ TEST_F(GameTest, DropsThatBreakARuleMakeNoMove)
         const int col = Game::CellAt(c.x), row = Game::CellAt(c.y);
         game.board.Kinds[c.fromCol][c.fromRow] = Scissors;
         game.board.Colours[c.fromCol][c.fromRow] = 1;
-        if ((col != c.fromCol || row != c.fromRow) && col >= 1 && col <= BoardSize && row >= 1 && row <= BoardSize) {
+        if ((col != c.fromCol || row != c.fromRow) && col >= 1 && col <= BoardSize && row >= 1 &&
+            row <= BoardSize) {
             game.board.Kinds[col][row] = Paper;
             game.board.Colours[col][row] = 2;
         }

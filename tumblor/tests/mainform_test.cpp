@@ -69,7 +69,10 @@ protected:
     // The cell's pixels on the grid as the player sees them.
     QImage CellOnScreen(int col, int row)
     {
-        return form.grid()->grab(form.grid()->CellRect(col - 1, row - 1)).toImage().convertToFormat(QImage::Format_RGB32);
+        return form.grid()
+            ->grab(form.grid()->CellRect(col - 1, row - 1))
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
     }
     static QImage Picture(const QString &name)
     {

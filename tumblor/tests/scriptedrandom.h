@@ -12,8 +12,7 @@ public:
     using Pick = std::function<int(int call, int low, int high)>;
     explicit ScriptedRandom(Pick pick)
         : m_pick(std::move(pick))
-    {
-    }
+    {}
 
     void Randomize() override { ++randomizeCount; }
     int Uniform(int low, int high) override

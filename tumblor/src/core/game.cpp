@@ -43,9 +43,9 @@ DropResult Game::Drop(int x, int y)
 bool Game::CanDrop(int col, int row, int x, int y) const
 {
     // An empty origin would copy a hole into its neighbour and could earn a column bonus twice.
-    return row == DragRow && std::abs(col - DragCol) == 1 && IsActive(x) && IsActive(y)
-           && board.Kinds[col][row] < Empty && Board::IsTile(board.Kinds[DragCol][DragRow])
-           && board.MoveAllowed(col, row, DragCol, DragRow);
+    return row == DragRow && std::abs(col - DragCol) == 1 && IsActive(x) && IsActive(y) &&
+           board.Kinds[col][row] < Empty && Board::IsTile(board.Kinds[DragCol][DragRow]) &&
+           board.MoveAllowed(col, row, DragCol, DragRow);
 }
 
 } // namespace tumblor

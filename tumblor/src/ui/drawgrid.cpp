@@ -47,7 +47,8 @@ void DrawGrid::setGridLineWidth(int width)
 
 QRect DrawGrid::CellRect(int col, int row) const
 {
-    return QRect(col * (m_colWidth + m_lineWidth), row * (m_rowHeight + m_lineWidth), m_colWidth, m_rowHeight);
+    return QRect(col * (m_colWidth + m_lineWidth), row * (m_rowHeight + m_lineWidth), m_colWidth,
+                 m_rowHeight);
 }
 
 void DrawGrid::resetCanvas()
@@ -57,13 +58,13 @@ void DrawGrid::resetCanvas()
     QPainter painter(&m_canvas);
     for (int col = 0; col < m_colCount; ++col) {
         const QRect cell = CellRect(col, 0);
-        painter.fillRect(cell.right() + 1, 0, m_lineWidth, CellRect(0, m_rowCount - 1).bottom() + 1 + m_lineWidth,
-                         LineColour);
+        painter.fillRect(cell.right() + 1, 0, m_lineWidth,
+                         CellRect(0, m_rowCount - 1).bottom() + 1 + m_lineWidth, LineColour);
     }
     for (int row = 0; row < m_rowCount; ++row) {
         const QRect cell = CellRect(0, row);
-        painter.fillRect(0, cell.bottom() + 1, CellRect(m_colCount - 1, 0).right() + 1 + m_lineWidth, m_lineWidth,
-                         LineColour);
+        painter.fillRect(0, cell.bottom() + 1, CellRect(m_colCount - 1, 0).right() + 1 + m_lineWidth,
+                         m_lineWidth, LineColour);
     }
     update();
 }

@@ -68,7 +68,8 @@ QString Tmain::RulesText()
         QStringLiteral("- scissor tiles can collapse paper tiles"),
         QStringLiteral("- rock tiles can collapse scissor tiles"),
         QStringLiteral("  tiles of same color can collapse each other."),
-    }.join(QLatin1Char('\r'));
+    }
+        .join(QLatin1Char('\r'));
 }
 
 void Tmain::menustartClick()
