@@ -31,7 +31,8 @@ const std::array<QColor, 10> TileColours = {
 
 const QColor Outline(34, 34, 38);
 
-using Motif = std::function<void(QPainter &)>;
+// Draws a tile's picture over its background colour.
+using Motif = std::function<void(QPainter &, const QColor &background)>;
 
 // A square in the tile colour with a narrow bevel, so that neighbouring tiles of one colour still read
 // as separate tiles.
@@ -52,7 +53,7 @@ void drawShadow(QPainter &p, const QRectF &ellipse)
     p.drawEllipse(ellipse);
 }
 
-void drawStone(QPainter &p)
+void drawStone(QPainter &p, const QColor &)
 {
     drawShadow(p, QRectF(6.5, 21.5, 21, 6));
     QPainterPath stone;
@@ -95,7 +96,7 @@ QPainterPath blade(double angle)
     return t.map(path);
 }
 
-void drawHandle(QPainter &p, const QPointF &centre, double angle)
+void drawHandle(QPainter &p, const QPointF &centre, double angle, const QColor &plastic)
 {
     p.save();
     p.translate(centre);
@@ -103,25 +104,33 @@ void drawHandle(QPainter &p, const QPointF &centre, double angle)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Outline, 4.2));
     p.drawEllipse(QRectF(-3.6, -4.4, 7.2, 8.8));
-    p.setPen(QPen(QColor(214, 38, 38), 2.6));
+    p.setPen(QPen(plastic, 2.6));
     p.drawEllipse(QRectF(-3.6, -4.4, 7.2, 8.8));
-    p.setPen(QPen(QColor(255, 120, 110), 0.8));
+    p.setPen(QPen(plastic.lighter(150), 0.8));
     p.drawArc(QRectF(-3.2, -4.0, 6.4, 8.0), 100 * 16, 70 * 16);
     p.restore();
 }
 
-void drawScissors(QPainter &p)
+// Red handles, but dark ones on the red tiles, where red would vanish.
+QColor handleColour(const QColor &background)
 {
+    return background.red() > 150 && background.green() < 60 && background.blue() < 60 ? QColor(52, 52, 60)
+                                                                                       : QColor(214, 38, 38);
+}
+
+void drawScissors(QPainter &p, const QColor &background)
+{
+    const QColor plastic = handleColour(background);
     drawShadow(p, QRectF(7, 26, 18, 3.5));
     // Shanks from the pivot down to the rings.
     p.setPen(QPen(Outline, 3.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(16, 17), QPointF(11, 22));
     p.drawLine(QPointF(16, 17), QPointF(21, 22));
-    p.setPen(QPen(QColor(214, 38, 38), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(plastic, 1.6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(15.5, 18), QPointF(11, 22));
     p.drawLine(QPointF(16.5, 18), QPointF(21, 22));
-    drawHandle(p, QPointF(9.5, 24), 35);
-    drawHandle(p, QPointF(22.5, 24), -35);
+    drawHandle(p, QPointF(9.5, 24), 35, plastic);
+    drawHandle(p, QPointF(22.5, 24), -35, plastic);
 
     QLinearGradient steel(QPointF(10, 4), QPointF(22, 16));
     steel.setColorAt(0.0, QColor(250, 250, 252));
@@ -139,7 +148,7 @@ void drawScissors(QPainter &p)
     p.drawEllipse(QPointF(15.5, 16.5), 0.55, 0.55);
 }
 
-void drawPaper(QPainter &p)
+void drawPaper(QPainter &p, const QColor &)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 90));
@@ -192,7 +201,7 @@ QImage drawTile(const QColor &background, const Motif &motif)
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(Oversampling, Oversampling);
     drawBackground(p, background);
-    motif(p);
+    motif(p, background);
     p.end();
     return big.scaled(TileSize, TileSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
@@ -226,7 +235,7 @@ QImage drawIcon()
         p.translate((i % 2) * size / 2.0, (i / 2) * size / 2.0);
         p.scale(size / 64.0, size / 64.0);
         drawBackground(p, TileColours[corners[i].colour - 1]);
-        corners[i].motif(p);
+        corners[i].motif(p, TileColours[corners[i].colour - 1]);
         p.restore();
     }
     return icon;
