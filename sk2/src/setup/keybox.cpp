@@ -37,6 +37,9 @@ KeyBox::KeyBox(QWidget *parent)
     : QComboBox(parent)
 {
     setItemDelegate(new OwnerDrawDelegate(this));
+    // Some styles open the whole list over the box and ignore the visible-item count; this keeps the
+    // list a short drop-down below the box in every style.
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
 }
 
 void KeyBox::setItemHeight(int height)
@@ -73,10 +76,14 @@ void KeyBox::paintEvent(QPaintEvent *)
     if (currentIndex() < 0)
         return;
 
-    // The closed box shows its current item in one item's height, centred in the edit field.
+    // The closed box shows its current item in one item's height, centred in an edit field of the
+    // item's background.
     const QRect field =
         style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    const bool selected = hasFocus();
+    painter.fillRect(field, palette().brush(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                            selected ? QPalette::Highlight : QPalette::Base));
     QRect item(field.left(), 0, field.width(), m_itemHeight);
     item.moveCenter(QPoint(item.center().x(), field.center().y()));
-    DrawItem(painter, currentIndex(), item, hasFocus());
+    DrawItem(painter, currentIndex(), item, selected);
 }

@@ -14,6 +14,9 @@ struct KeyNameServices
     std::function<QString(long keyParameter)> keyNameOf;
 };
 
+// The key-name services of the standard US keyboard this program knows.
+KeyNameServices UsKeyboardNames();
+
 // Names longer than this are cut, as the name buffer holds no more.
 constexpr int MaxKeyNameLength = 50;
 
