@@ -328,3 +328,5 @@ void FrameWindow::closeEvent(QCloseEvent *event)
     m_game.StopClock();
     event->accept();
 }
+
+} // namespace tesselo

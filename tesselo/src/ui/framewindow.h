@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game.h"
+#include "messages.h"
 
 #include <QMainWindow>
 
