@@ -1,4 +1,5 @@
 #include "keybox.h"
+#include "profile.h"
 #include "setupform.h"
 
 #include <QApplication>
@@ -15,15 +16,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
+#include <string>
+#include <vector>
 
 using namespace sk2;
-
-// Lets failures show texts as text.
-void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
@@ -63,29 +61,30 @@ using TwelveKeys = std::array<int, KeyBoxCount>;
 const TwelveKeys DefaultKeys{37, 39, 38, 40, 50, 51, 68, 70, 65, 83, 90, 88};
 
 // The key = value lines of one section of an ini text, in file order.
-QStringList SectionLines(const QByteArray &ini, const QString &section)
+std::vector<std::string> SectionLines(const QByteArray &ini, const QString &section)
 {
-    QStringList lines;
+    std::vector<std::string> lines;
     bool inside = false;
     for (const QByteArray &raw : ini.split('\n')) {
         const QString line = QString::fromLatin1(raw).trimmed();
         if (line.startsWith(QLatin1Char('[')))
             inside = line.compare(QLatin1Char('[') + section + QLatin1Char(']'), Qt::CaseInsensitive) == 0;
         else if (inside && !line.isEmpty())
-            lines.append(line);
+            lines.push_back(line.toStdString());
     }
     return lines;
 }
 
-QStringList SteeringLines(const TwelveKeys &keys, int player, int sensitivity, int topSpeed, int device)
+std::vector<std::string> SteeringLines(const TwelveKeys &keys, int player, int sensitivity, int topSpeed,
+                                       int device)
 {
     const char *names[] = {"KeyLeft", "KeyRight", "KeyUp", "KeyDown", "KeyFire1", "KeyFire2"};
-    QStringList lines;
+    std::vector<std::string> lines;
     for (int i = 0; i < KeysPerPlayer; ++i)
-        lines.append(
-            QStringLiteral("%1=%2").arg(QLatin1String(names[i])).arg(keys[player * KeysPerPlayer + i]));
-    lines << QStringLiteral("Sensitivity=%1").arg(sensitivity) << QStringLiteral("TopSpeed=%1").arg(topSpeed)
-          << QStringLiteral("InputDevice=%1").arg(device);
+        lines.push_back(std::string(names[i]) + '=' + std::to_string(keys[player * KeysPerPlayer + i]));
+    lines.push_back("Sensitivity=" + std::to_string(sensitivity));
+    lines.push_back("TopSpeed=" + std::to_string(topSpeed));
+    lines.push_back("InputDevice=" + std::to_string(device));
     return lines;
 }
 
@@ -95,11 +94,15 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_settingsDir.isValid() && m_workDir.isValid());
-        UseSettingsFolder(m_settingsDir.path());
+        win::SetWindowsDirectory(m_settingsDir.path());
         m_oldWorkDir = QDir::currentPath();
         QDir::setCurrent(m_workDir.path());
     }
-    void TearDown() override { QDir::setCurrent(m_oldWorkDir); }
+    void TearDown() override
+    {
+        QDir::setCurrent(m_oldWorkDir);
+        win::SetWindowsDirectory(QString());
+    }
 
     QString IniPath() const { return m_settingsDir.filePath(QStringLiteral("Skarvel.ini")); }
     void WriteIni(const QByteArray &text)
@@ -181,6 +184,13 @@ QImage InkOf(const QImage &item)
             ink.setPixel(x, y, item.pixel(x, y) != background);
     }
     return ink;
+}
+
+// Lines of a file that held some of the keys before: those keep their places, the rest follow.
+std::vector<std::string> Sorted(std::vector<std::string> lines)
+{
+    std::sort(lines.begin(), lines.end());
+    return lines;
 }
 
 } // namespace
@@ -349,10 +359,10 @@ TEST_F(SetupFormTest, StoredValuesOutsideTheirRangesAreKeptAsTheyWere)
     Click(form, "BitBtn1");
     EXPECT_TRUE(answerer.texts.isEmpty()) << "nobody is on the keyboard";
     const QByteArray ini = ReadIni();
-    EXPECT_EQ(SectionLines(ini, QStringLiteral("Player1")),
-              SteeringLines({300, 39, 38, 40, 50, -5}, 0, 25, 10, DeviceJoystick1));
-    EXPECT_EQ(SectionLines(ini, QStringLiteral("Player2")),
-              SteeringLines({0, 0, 0, 0, 0, 0, 65, 65, 65, 83, 90, 88}, 1, 25, 10, 7));
+    EXPECT_EQ(Sorted(SectionLines(ini, QStringLiteral("Player1"))),
+              Sorted(SteeringLines({300, 39, 38, 40, 50, -5}, 0, 25, 10, DeviceJoystick1)));
+    EXPECT_EQ(Sorted(SectionLines(ini, QStringLiteral("Player2"))),
+              Sorted(SteeringLines({0, 0, 0, 0, 0, 0, 65, 65, 65, 83, 90, 88}, 1, 25, 10, 7)));
 }
 
 TEST_F(SetupFormTest, SlidersAndKeysChosenByThePlayerAreSaved)
@@ -373,10 +383,10 @@ TEST_F(SetupFormTest, SlidersAndKeysChosenByThePlayerAreSaved)
     Click(form, "BitBtn1");
     EXPECT_EQ(answerer.texts.size(), 1) << "eleven distinct keys";
     const QByteArray ini = ReadIni();
-    EXPECT_EQ(SectionLines(ini, QStringLiteral("Player1")),
-              SteeringLines({37, 39, 32, 40, 50, 51}, 0, 150, 0, DeviceKeyboard));
-    EXPECT_EQ(SectionLines(ini, QStringLiteral("Player2")),
-              SteeringLines({0, 0, 0, 0, 0, 0, 68, 70, 65, 83, 50, 88}, 1, 75, 25, DeviceKeyboard));
+    EXPECT_EQ(Sorted(SectionLines(ini, QStringLiteral("Player1"))),
+              Sorted(SteeringLines({37, 39, 32, 40, 50, 51}, 0, 150, 0, DeviceKeyboard)));
+    EXPECT_EQ(Sorted(SectionLines(ini, QStringLiteral("Player2"))),
+              Sorted(SteeringLines({0, 0, 0, 0, 0, 0, 68, 70, 65, 83, 50, 88}, 1, 75, 25, DeviceKeyboard)));
 }
 
 TEST_F(SetupFormTest, CancelWritesTheNumberedKeyListButNotTheSettings)
