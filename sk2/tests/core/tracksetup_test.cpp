@@ -145,6 +145,32 @@ TEST(BuildTrack, StartCellAndFinishLineFollowTheMiddleColumn)
     }
 }
 
+TEST(BuildTrack, TheStartCellIsTracedFromTheEntrySideOfItsKind)
+{
+    // Values 2 and 3 start the reversed way, the others the normal way; a crossing starts eastward.
+    struct Case
+    {
+        int cell;
+        std::int32_t code;
+        int hintTemplate;
+        int sign;
+    };
+    const Case cases[] = {
+        {17, Tile::CurveNorthEast, 0, +1},           {17, Tile::CurveNorthWest, 1, +1},
+        {12, Tile::CurveSouthEast, 2, -1},           {17, Tile::CurveSouthWest, 3, -1},
+        {12, Tile::StraightNorthSouth, 4, +1},       {17, Tile::StraightWestEast, 5, +1},
+        {17, Tile::Crossing, CrossingTemplateA, +1},
+    };
+    for (const Case &c : cases) {
+        TTrackRec track{};
+        track.Tiles.fill(Tile::PlainGrass);
+        track.Tiles[c.cell] = c.code;
+        const TTrackSetup setup = BuildTrack(track, 150, 462, 485);
+        EXPECT_EQ(CellHints(setup, 2, c.cell / 5), TemplateHints(c.hintTemplate, c.sign))
+            << "code " << c.code;
+    }
+}
+
 TEST(BuildTrack, WithoutAStartCellEveryHintStaysZero)
 {
     TTrackRec track = Oval;
