@@ -1,0 +1,127 @@
+#include "canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace sk2::dgc {
+
+namespace {
+// The class library counts font sizes at 96 pixels per inch, rounding like MulDiv.
+int PointsToPixels(int points)
+{
+    return (points * 96 + 36) / 72;
+}
+} // namespace
+
+DGCCanvas::DGCCanvas(TDGCSurface &target, const DGCPalette &palette)
+    : m_target(target)
+    , m_palette(palette)
+{
+    m_font.setFamily(QStringLiteral("Arial"));
+    m_font.setStyleStrategy(QFont::NoAntialias);
+    SetFontSize(10);
+}
+
+void DGCCanvas::SetFontName(const QString &family)
+{
+    m_font.setFamily(family);
+}
+
+void DGCCanvas::SetFontSize(int points)
+{
+    SetFontHeight(PointsToPixels(points));
+}
+
+void DGCCanvas::SetFontHeight(int pixels)
+{
+    m_font.setPixelSize(std::max(pixels, 1));
+}
+
+int DGCCanvas::TextWidth(const QString &text) const
+{
+    return QFontMetrics(m_font).horizontalAdvance(text);
+}
+
+int DGCCanvas::TextHeight(const QString &) const
+{
+    return QFontMetrics(m_font).height();
+}
+
+void DGCCanvas::TextOut(int x, int y, const QString &text)
+{
+    const QFontMetrics metrics(m_font);
+    const int width = metrics.horizontalAdvance(text);
+    const int height = metrics.height();
+    if (width <= 0 || height <= 0)
+        return;
+    // Glyphs may reach a little beyond their advance (italics, overhangs): leave them room.
+    const int margin = height / 2;
+    QImage picture(width + 2 * margin, height, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        if (m_brushStyle == BrushStyle::Solid)
+            painter.fillRect(margin, 0, width, height, m_brushColor);
+        painter.setFont(m_font);
+        painter.setPen(m_fontColor);
+        painter.drawText(margin, metrics.ascent(), text);
+    }
+    Stamp(picture, x - margin, y);
+}
+
+void DGCCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight)
+{
+    const int width = x2 - x1;
+    const int height = y2 - y1;
+    if (width <= 0 || height <= 0)
+        return;
+    QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        const int pen = std::max(m_penWidth, 1);
+        // The outline lies inside the rectangle, as the class library draws it.
+        const QRectF inner(pen / 2.0, pen / 2.0, width - pen, height - pen);
+        painter.setPen(QPen(m_penColor, pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(QBrush(m_brushColor));
+        painter.drawRoundedRect(inner, cornerWidth / 2.0, cornerHeight / 2.0);
+    }
+    Stamp(picture, x1, y1);
+}
+
+void DGCCanvas::Stamp(const QImage &picture, int x, int y)
+{
+    // The palette may have changed since the last drawing (a library loaded): forget old matches.
+    if (!(m_nearestFor == m_palette)) {
+        m_nearest.clear();
+        m_nearestFor = m_palette;
+    }
+    for (int row = 0; row < picture.height(); ++row) {
+        const int targetY = y + row;
+        if (targetY < 0 || targetY >= m_target.Height())
+            continue;
+        const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(row));
+        std::uint8_t *to = m_target.ScanLine(targetY);
+        for (int column = 0; column < picture.width(); ++column) {
+            const int targetX = x + column;
+            // Only fully covered pixels are drawn: the picture has no smoothing, so partial ones are
+            // rare edge pixels that would otherwise pick odd in-between colours.
+            if (targetX < 0 || targetX >= m_target.Width() || qAlpha(line[column]) < 255)
+                continue;
+            to[targetX] = IndexOf(line[column]);
+        }
+    }
+}
+
+std::uint8_t DGCCanvas::IndexOf(QRgb colour)
+{
+    auto found = m_nearest.constFind(colour);
+    if (found != m_nearest.constEnd())
+        return *found;
+    const std::uint8_t index = m_palette.NearestIndex(colour);
+    m_nearest.insert(colour, index);
+    return index;
+}
+
+} // namespace sk2::dgc
