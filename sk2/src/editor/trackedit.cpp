@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStyle>
 
 #include <exception>
 
@@ -23,8 +24,7 @@ using namespace sk2;
 
 namespace {
 
-constexpr int PlainGrass = 12;
-constexpr int MaxNameLength = 255;
+constexpr int NoTile = 0;
 
 } // namespace
 
@@ -112,7 +112,7 @@ template<typename Command> void TTrackEdit::Guarded(Command command)
     try {
         command();
     } catch (const std::exception &error) {
-        m_feedback->ShowException(QString::fromLocal8Bit(error.what()));
+        m_feedback->ShowException(QString::fromUtf8(error.what()));
     }
 }
 
@@ -141,7 +141,7 @@ void TTrackEdit::LoadTrackIntoGrid(int index)
     ui->EditTrackName->setText(TrackName(rec));
     for (int cell = 0; cell < 20; ++cell) {
         const int code = TileCode(rec, cell);
-        const int number = ImageNumber(code);
+        const int number = TileImageNumber(code);
         // A code that names no tile shows nothing but is kept, so that looking at a track never
         // changes it.
         Cell(cell)->setPicture(number >= 0 ? PaletteImage(number)->picture() : QImage());
@@ -152,10 +152,10 @@ void TTrackEdit::LoadTrackIntoGrid(int index)
 void TTrackEdit::SaveTrack()
 {
     TTrackRec rec = EditRec;
-    SetTrackName(rec, ui->EditTrackName->text().left(MaxNameLength));
+    SetTrackName(rec, ui->EditTrackName->text().left(MaxTrackNameLength));
     for (int cell = 0; cell < 20; ++cell) {
         const int tag = Cell(cell)->tag();
-        SetTileCode(rec, cell, tag == 0 ? PlainGrass : tag);
+        SetTileCode(rec, cell, tag == NoTile ? Tile::PlainGrass : tag);
     }
     WriteTrack(CurrentIndex, rec);
     EditRec = rec;
