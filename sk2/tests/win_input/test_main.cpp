@@ -1,0 +1,23 @@
+// Runs the tests inside a QApplication on Qt's offscreen platform, so that real widgets can be driven
+// without a display.
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    // ctest sets these too; setting them here lets the program also run, and list its tests, by hand.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
+
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
