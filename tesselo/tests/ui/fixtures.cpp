@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace tesselo::testing {
@@ -62,11 +63,19 @@ void ModalAnswerer::Answer()
         button->click();
         return;
     }
-    if (auto *dialog = qobject_cast<QDialog *>(modal)) {
-        if (onDialog)
-            onDialog(dialog);
-        else
-            dialog->reject();
+    // A dialog is handled after this tick has returned: what the handler does may open a message box of
+    // its own, which later ticks then answer.
+    if (auto *dialog = qobject_cast<QDialog *>(modal); dialog && !m_dialogPending) {
+        m_dialogPending = true;
+        QTimer::singleShot(0, &m_timer, [this, dialog = QPointer<QDialog>(dialog)] {
+            m_dialogPending = false;
+            if (!dialog || !dialog->isVisible())
+                return;
+            if (onDialog)
+                onDialog(dialog);
+            else
+                dialog->reject();
+        });
     }
 }
 

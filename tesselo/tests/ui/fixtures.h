@@ -47,6 +47,7 @@ public:
 private:
     void Answer();
     QTimer m_timer;
+    bool m_dialogPending = false;
 };
 
 } // namespace tesselo::testing
