@@ -113,3 +113,16 @@ TEST(KeyList, AFileThatCannotBeWrittenIsReportedByName)
     }
     EXPECT_FALSE(QFile::exists(fileName));
 }
+
+TEST(KeyList, TheUsKeyboardNamesTheCursorAndKeypadKeysApart)
+{
+    const QStringList list = BuildKeyList(UsKeyboardNames());
+    ASSERT_EQ(list.size(), 256);
+    EXPECT_EQ(list[0], QStringLiteral(" "));
+    EXPECT_EQ(list[38], QStringLiteral("Up"));
+    EXPECT_EQ(list[65], QStringLiteral("A"));
+    EXPECT_EQ(list[0x60], QStringLiteral("num Insert"));
+    EXPECT_EQ(list[0x65], QStringLiteral("Num 5"));
+    EXPECT_EQ(list[0x68], QStringLiteral("num Up"));
+    EXPECT_EQ(list[7], QStringLiteral("*n/a*"));
+}
