@@ -39,7 +39,7 @@ Bitmap *CreateBitmap(int width, int height, Format format);
 Bitmap *CreateBitmapFromImage(const QImage &image);
 void DeleteBitmap(Bitmap *bitmap);
 
-// How a colour lands on a monochrome pixel: the nearer of black and white.
+// How a colour lands on a monochrome pixel: white stays white (0xFF), every other colour is black (0).
 std::uint8_t MonoValue(Colour colour);
 
 } // namespace gdi

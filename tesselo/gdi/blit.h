@@ -2,7 +2,8 @@
 
 // Block transfers and rectangle fills. A transfer is clipped to both bitmaps: what lies outside the
 // source or the destination is left alone. Between colour and monochrome, white is all bits set and
-// black none: a colour source lands on a monochrome one as its nearer of black and white.
+// black none: on a monochrome destination a colour source's white pixels count as white, all others as
+// black.
 #include "wintypes.h"
 
 namespace gdi {

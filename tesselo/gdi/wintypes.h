@@ -1,7 +1,7 @@
 #pragma once
 
 // The plain records and constants of the drawing layer, laid out as the bitmap file format has them.
-#include <QtGlobal>
+#include <QRgb>
 
 #include <cstdint>
 

@@ -95,5 +95,8 @@ void DrawPiece(const Piece *piece, const QRect &clip, const MemBitmap *picSheet,
 // Moves a piece to the front of the table order.
 void BringToFront(Piece *piece);
 
+// Frees every piece record and empties the table order; pieceTable forgets the freed records.
+void FreePieces();
+
 // Releases both sheets and every piece; both pointers and the table order become empty.
 void FreePuzzle(MemBitmap *&picSheet, MemBitmap *&maskSheet);
