@@ -11,6 +11,7 @@
 // Without a native scan code (tests, other platforms) the Qt key decides; shifted symbols of the US
 // layout count as their unshifted key, and a modifier without a side counts as the left one.
 
+#include <QString>
 #include <QtGlobal>
 #include <qnamespace.h>
 
