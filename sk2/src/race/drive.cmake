@@ -15,5 +15,7 @@ if(SKARVEL_BUILD_TESTS)
         SOURCES ${SK2_RACE_DRIVE_TESTS}/test_main.cpp
                 ${SK2_RACE_DRIVE_TESTS}/drivescene.cpp
                 ${SK2_RACE_DRIVE_TESTS}/drivecar_test.cpp
+                ${SK2_RACE_DRIVE_TESTS}/raceflow_test.cpp
+                ${SK2_RACE_DRIVE_TESTS}/drivecones_test.cpp
         LIBRARIES sk2_race_drive Qt6::Widgets)
 endif()

@@ -22,7 +22,7 @@ protected:
     }
 };
 
-// A car of 24 x 26 at (196, 296): its corners and the hint cells its sectors look at.
+// A car of 24 x 25 at (196, 296): its corners and the hint cells its sectors look at.
 constexpr int X = 196;
 constexpr int Y = 296;
 
@@ -108,21 +108,21 @@ TEST_F(DrivingTest, ACarWithoutInputKeepsRollingAtItsSpeed)
     EXPECT_EQ(fields.WallCount1, 0);
 }
 
-// The bottom straight's road ends at y 567: a car at y 544 heading down overlaps the grass by 3 rows.
+// The bottom straight's road ends at y 567: a car at y 546 heading down overlaps the grass by 3 rows.
 TEST_F(DrivingTest, WallResponseThrowsBackThenHoldsAndStopsCar1OnTheFourthFrameWhileCar2LosesOne)
 {
-    Place(1, 600, 544, 16, 3);
-    Place(2, 240, 544, 16, 3);
+    Place(1, 600, 546, 16, 3);
+    Place(2, 240, 546, 16, 3);
     struct Expected
     {
         int y, wallCount, direction;
         double speed1, speed2;
     };
     const Expected frames[] = {
-        {541, 1, 15, 3, 3}, // thrown back one step behind its position before the move
-        {541, 2, 14, 3, 3}, // held at its position before the move
-        {541, 3, 13, 3, 3},
-        {541, 4, 12, 0, 2}, // the fourth contact: car 1 stops dead, car 2 loses 1
+        {543, 1, 15, 3, 3}, // thrown back one step behind its position before the move
+        {543, 2, 14, 3, 3}, // held at its position before the move
+        {543, 3, 13, 3, 3},
+        {543, 4, 12, 0, 2}, // the fourth contact: car 1 stops dead, car 2 loses 1
     };
     for (const Expected &e : frames) {
         RunStep();
@@ -142,7 +142,7 @@ TEST_F(DrivingTest, WallResponseThrowsBackThenHoldsAndStopsCar1OnTheFourthFrameW
     // Standing clear of the grass again, the count starts afresh.
     RunStep();
     EXPECT_EQ(fields.WallCount1, 0);
-    EXPECT_EQ(Car(1).Y(), 541);
+    EXPECT_EQ(Car(1).Y(), 543);
 }
 
 TEST_F(DrivingTest, CarsLeavingAWallHeadingStraightUpTurnAwayFromDirectionsZeroAndThirtyOne)
@@ -261,12 +261,12 @@ TEST_F(UnderpassTest, AHiddenCarNeitherScoresConesNorTouchesTheOtherCar)
 
 TEST_F(UnderpassTest, ACarDrivingSouthGoesDownUnderTheCrossing)
 {
-    Place(1, 380, 285, 16, 4); // touches the upper bar (y 318..329) on its second frame
+    Place(1, 380, 286, 16, 4); // touches the upper bar (y 318..329) on its second frame
     RunStep();
     RunStep();
     ASSERT_TRUE(fields.Hidden1);
     EXPECT_EQ(Car(1).Direction(), 16);
-    EXPECT_EQ(Car(1).Y(), 293 + CarHeight + 25 + 4);
+    EXPECT_EQ(Car(1).Y(), 294 + CarHeight + 25 + 4);
 }
 
 TEST_F(UnderpassTest, TouchingTheRoadsideOfAnOtherTileShowsAHiddenCarAgain)

@@ -225,9 +225,9 @@ void DriveTest::RunStep()
 void DriveTest::ClearCones()
 {
     for (int i = 1; i <= fields.ConeCount; ++i) {
-        Cone(i).MoveTo(0, 0);
+        ParkSpunCone(scene, Cone(i));
+        Cone(i).SetMaxSpeed(0);
         Cone(i).Stopped = false;
-        Cone(i).Visible = false;
     }
 }
 

@@ -40,7 +40,7 @@ inline constexpr std::uint8_t LineColour = 53;
 
 // Sizes of the sprites made here.
 inline constexpr int CarWidth = 24;
-inline constexpr int CarHeight = 26;
+inline constexpr int CarHeight = 25;
 inline constexpr int ConeSide = 15;
 
 // Sound that plays for a set number of IsPlaying questions, recording what it was asked to do.
@@ -102,7 +102,8 @@ protected:
 
     dgc::TDGCSprite &Car(int player) { return scene.Car(player); }
     dgc::TDGCSprite &Cone(int i) { return *SpriteMgr1.Sprite(i); }
-    // Parks every cone off the screen, stopped, so that no cone is in the way.
+    // Parks every cone hidden at the top-left corner, still in play, so that none is in the way and
+    // none is scattered.
     void ClearCones();
     // Sets the car's position, direction and speed.
     void Place(int player, int x, int y, int direction, double speed);
