@@ -44,7 +44,7 @@ FrameWindow::FrameWindow(QWidget *parent)
     setObjectName(QStringLiteral("TesseloMasterClass"));
     setWindowTitle(QStringLiteral("Tesselo"));
     setWindowIcon(QIcon(QStringLiteral(":/tesselo/icon.png")));
-    m_previousSink = SetMessageSink([this](MessageIcon icon, const QString &title, const QString &text) {
+    m_previousSink = SetAlertSink([this](AlertIcon icon, const QString &title, const QString &text) {
         ShowMessageBox(isVisible() ? this : nullptr, icon, title, text);
     });
     CreateMenu();
@@ -69,7 +69,7 @@ FrameWindow::~FrameWindow()
 {
     m_game.StopClock();
     m_game.SetClock(nullptr);
-    SetMessageSink(std::move(m_previousSink));
+    SetAlertSink(std::move(m_previousSink));
 }
 
 QAction *FrameWindow::AddCommand(QMenu *menu, Command command, const QString &text,
@@ -189,7 +189,7 @@ void FrameWindow::PuzzleBuilt(bool fromFile)
 void FrameWindow::NewJigsaw()
 {
     if (!m_game.HasPicture()) {
-        ShowMessageBox(this, MessageIcon::Exclamation, QStringLiteral("New Jigsaw Error"),
+        ShowMessageBox(this, AlertIcon::Exclamation, QStringLiteral("New Jigsaw Error"),
                        QStringLiteral("You must load a picture before creating a new puzzle."));
         return;
     }
@@ -206,7 +206,7 @@ void FrameWindow::NewJigsaw()
 void FrameWindow::NewPicture()
 {
     if (m_game.HasPuzzle() &&
-        Ask(this, MessageIcon::None, QStringLiteral("Load New Picture"),
+        Ask(this, AlertIcon::None, QStringLiteral("Load New Picture"),
             QStringLiteral("Loading a new picture will end this puzzle. Are you sure you want to do this?"),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel) != QMessageBox::Yes)
         return;
@@ -270,7 +270,7 @@ FrameWindow::SaveOutcome FrameWindow::SaveAsCommand()
     if (path.isEmpty())
         return SaveOutcome::NotSaved;
     if (QFileInfo::exists(path) &&
-        Ask(this, MessageIcon::None, QStringLiteral("Save Puzzle"),
+        Ask(this, AlertIcon::None, QStringLiteral("Save Puzzle"),
             QStringLiteral("The file '%1' exists. Overwrite it with the current puzzle?").arg(path),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel) != QMessageBox::Yes)
         return SaveOutcome::NotSaved;
@@ -306,12 +306,12 @@ bool FrameWindow::MayQuit()
 {
     const QString title = QStringLiteral("Exit Tesselo");
     if (m_game.HasPuzzle() &&
-        Ask(this, MessageIcon::None, title, QStringLiteral("Are you sure you want to quit tesselo?"),
+        Ask(this, AlertIcon::None, title, QStringLiteral("Are you sure you want to quit tesselo?"),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel) != QMessageBox::Yes)
         return false;
     if (!m_game.dirty())
         return true;
-    if (Ask(this, MessageIcon::None, title, QStringLiteral("Save current puzzle before exiting?"),
+    if (Ask(this, AlertIcon::None, title, QStringLiteral("Save current puzzle before exiting?"),
             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return true;
     // Cancelling the save dialog still exits; a save that fails keeps the game open, so that the

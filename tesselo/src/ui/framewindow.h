@@ -1,7 +1,7 @@
 #pragma once
 
+#include "alerts.h"
 #include "game.h"
-#include "messages.h"
 
 #include <QMainWindow>
 
@@ -83,7 +83,7 @@ private:
     QString m_puzzlePath;
     QString m_picturePath;
     FileDialogRunner m_runFileDialog;
-    MessageSink m_previousSink;
+    AlertSink m_previousSink;
 };
 
 } // namespace tesselo

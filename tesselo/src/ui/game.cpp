@@ -1,7 +1,8 @@
 #include "game.h"
 
+#include "alerts.h"
 #include "bitmaps.h"
-#include "messages.h"
+#include "picture.h"
 #include "pieces.h"
 #include "puzzlefile.h"
 
@@ -58,6 +59,7 @@ Game::~Game()
     StopClock();
     FreePuzzle(m_bitmaps.picSheet, m_bitmaps.maskSheet);
     FreePicture();
+    ReleaseCurrentPalette(m_table.backing());
 }
 
 bool Game::HasPuzzle() const
@@ -118,17 +120,17 @@ long Game::NewPicture(const QString &path, bool keepPuzzle)
         EndPuzzle();
     FreePicture();
     long code = 0;
-    MemBitmap *picture = ReadBitmapFile(path, &code);
+    MemBitmap *picture = ReadBitmapFile(path, &code, m_table.backing());
     if (!picture) {
-        Tell(MessageIcon::None, QStringLiteral("NewPicture error"),
-             QStringLiteral("Unable to open bitmap: [%1]").arg(code));
+        ShowAlert(AlertIcon::None, QStringLiteral("NewPicture error"),
+                  QStringLiteral("Unable to open bitmap: [%1]").arg(code));
         m_table.ShowPicture();
         return code;
     }
     // Without a working copy the picture still plays; only saving will refuse.
     auto copy = CopyToWorkingCopy(path);
     if (!copy)
-        Tell(MessageIcon::None, QStringLiteral("NewPicture"), QStringLiteral("Error copying bitmap file"));
+        ShowAlert(AlertIcon::None, QStringLiteral("NewPicture"), QStringLiteral("Error copying bitmap file"));
     AdoptPicture(picture, std::move(copy));
     return 0;
 }
@@ -166,18 +168,19 @@ int Game::SaveTo(const QString &path)
     const QString title = QStringLiteral("Save Puzzle");
     if (!HasPuzzle() || !m_workingCopy) {
         // The picture is part of every puzzle file; without it the file could never be loaded again.
-        Tell(MessageIcon::None, title,
-             QStringLiteral("Unable to save '%1': the puzzle's picture could not be kept. Your puzzle was "
-                            "not saved.")
-                 .arg(path));
+        ShowAlert(
+            AlertIcon::None, title,
+            QStringLiteral("Unable to save '%1': the puzzle's picture could not be kept. Your puzzle was "
+                           "not saved.")
+                .arg(path));
         return -1;
     }
     PuzzleProblem problem;
     if (SavePuzzle(path, CapturePuzzle(), *m_workingCopy, &problem) != 0) {
-        Tell(MessageIcon::None, problem.title, problem.text);
+        ShowAlert(AlertIcon::None, problem.title, problem.text);
         return -1;
     }
-    Tell(MessageIcon::Information, title, QStringLiteral("%1 has been successfully saved.").arg(path));
+    ShowAlert(AlertIcon::Information, title, QStringLiteral("%1 has been successfully saved.").arg(path));
     return 0;
 }
 
@@ -187,37 +190,39 @@ int Game::Open(const QString &path)
     PuzzleSnapshot puzzle;
     PuzzleProblem problem;
     if (LoadPuzzle(path, puzzle, &problem) != 0) {
-        Tell(problem.exclamation ? MessageIcon::Exclamation : MessageIcon::None, problem.title, problem.text);
+        ShowAlert(problem.exclamation ? AlertIcon::Exclamation : AlertIcon::None, problem.title,
+                  problem.text);
         return -1;
     }
     auto copy = NewWorkingCopy();
     if (!copy || copy->write(puzzle.picture) != puzzle.picture.size() || !copy->flush()) {
-        Tell(MessageIcon::Exclamation, title,
-             QStringLiteral("Unable to unpack the picture of %1 into a temporary file. The puzzle was not "
-                            "loaded.")
-                 .arg(path));
+        ShowAlert(
+            AlertIcon::Exclamation, title,
+            QStringLiteral("Unable to unpack the picture of %1 into a temporary file. The puzzle was not "
+                           "loaded.")
+                .arg(path));
         return -1;
     }
     long code = 0;
-    MemBitmap *picture = ReadBitmapFile(copy->fileName(), &code);
+    MemBitmap *picture = ReadBitmapFile(copy->fileName(), &code, m_table.backing());
     if (!picture) {
-        Tell(MessageIcon::Exclamation, title,
-             QStringLiteral("The picture inside %1 cannot be read (error %2). The puzzle was not loaded.")
-                 .arg(path)
-                 .arg(code));
+        ShowAlert(
+            AlertIcon::Exclamation, title,
+            QStringLiteral("The picture inside %1 cannot be read (error %2). The puzzle was not loaded.")
+                .arg(path)
+                .arg(code));
         return -1;
     }
     const QSize size = SizeOf(picture);
     if (const QString fault = CheckPuzzle(puzzle, size.width(), size.height()); !fault.isEmpty()) {
         FreeBitmap(picture);
-        Tell(MessageIcon::Exclamation, title, QStringLiteral("%1 cannot be loaded: %2").arg(path, fault));
+        ShowAlert(AlertIcon::Exclamation, title, QStringLiteral("%1 cannot be loaded: %2").arg(path, fault));
         return -1;
     }
     // The whole file is sound: only now does the puzzle in play give way.
     EndPuzzle();
-    InstallPuzzle(puzzle);
     AdoptPicture(picture, std::move(copy));
-    if (!BuildPuzzle(true))
+    if (!InstallPuzzle(puzzle) || !BuildPuzzle(true))
         return -1;
     m_dirty = false;
     return 0;

@@ -4,16 +4,16 @@ namespace tesselo {
 
 namespace {
 
-QMessageBox::Icon BoxIcon(MessageIcon icon)
+QMessageBox::Icon BoxIcon(AlertIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Information:
+    case AlertIcon::Information:
         return QMessageBox::Information;
-    case MessageIcon::Exclamation:
+    case AlertIcon::Exclamation:
         return QMessageBox::Warning;
-    case MessageIcon::Stop:
+    case AlertIcon::Stop:
         return QMessageBox::Critical;
-    case MessageIcon::None:
+    case AlertIcon::None:
         break;
     }
     return QMessageBox::NoIcon;
@@ -21,13 +21,13 @@ QMessageBox::Icon BoxIcon(MessageIcon icon)
 
 } // namespace
 
-void ShowMessageBox(QWidget *parent, MessageIcon icon, const QString &title, const QString &text)
+void ShowMessageBox(QWidget *parent, AlertIcon icon, const QString &title, const QString &text)
 {
     QMessageBox box(BoxIcon(icon), title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-QMessageBox::StandardButton Ask(QWidget *parent, MessageIcon icon, const QString &title, const QString &text,
+QMessageBox::StandardButton Ask(QWidget *parent, AlertIcon icon, const QString &title, const QString &text,
                                 QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(BoxIcon(icon), title, text, buttons, parent);

@@ -1,8 +1,8 @@
 #include "table.h"
 
+#include "alerts.h"
 #include "bitmaps.h"
 #include "joining.h"
-#include "messages.h"
 #include "pieces.h"
 
 #include <QPainter>
@@ -37,12 +37,12 @@ Table::Table(PuzzleBitmaps &bitmaps)
     if (m_backing)
         Fill(m_backing, QRect(0, 0, TableWidth, TableHeight), BackgroundColour);
     else
-        Tell(MessageIcon::Stop, QStringLiteral("WM_CREATE"),
-             QStringLiteral("Unable to allocate screen backing bitmap!"));
+        ShowAlert(AlertIcon::Stop, QStringLiteral("WM_CREATE"),
+                  QStringLiteral("Unable to allocate screen backing bitmap!"));
     m_draw = MakeBitmap(nullptr, QSize(1, 1), false, "bmDraw", "WM_CREATE");
     if (!m_draw)
-        Tell(MessageIcon::Stop, QStringLiteral("WM_CREATE"),
-             QStringLiteral("Unable to allocate draw scratch bitmap!"));
+        ShowAlert(AlertIcon::Stop, QStringLiteral("WM_CREATE"),
+                  QStringLiteral("Unable to allocate draw scratch bitmap!"));
 }
 
 Table::~Table()
@@ -62,8 +62,8 @@ bool Table::Resize(QSize client)
     FreeBitmap(m_draw);
     m_draw = MakeBitmap(nullptr, client, false, "bmDraw", "WM_SIZE");
     if (!m_draw)
-        Tell(MessageIcon::Stop, QStringLiteral("WM_SIZE"),
-             QStringLiteral("Unable to reallocate draw scratch bitmap!"));
+        ShowAlert(AlertIcon::Stop, QStringLiteral("WM_SIZE"),
+                  QStringLiteral("Unable to reallocate draw scratch bitmap!"));
     m_drawValid = QRect();
     return scroll() != before;
 }

@@ -138,7 +138,7 @@ void TableWindow::mouseReleaseEvent(QMouseEvent *event)
     viewport()->update(outcome.windowArea);
     emit dropped();
     if (outcome.finished)
-        ShowMessageBox(this, MessageIcon::None, QStringLiteral("Victory!!!"),
+        ShowMessageBox(this, AlertIcon::None, QStringLiteral("Victory!!!"),
                        QStringLiteral("Congratulations! You finished the puzzle!"));
 }
 

@@ -23,7 +23,7 @@ QString WritePicture(const QTemporaryDir &dir, const QString &name, int width, i
 }
 
 MessageLog::MessageLog()
-    : m_previous(SetMessageSink([this](MessageIcon, const QString &title, const QString &text) {
+    : m_previous(SetAlertSink([this](AlertIcon, const QString &title, const QString &text) {
         titles.append(title);
         texts.append(text);
     }))
@@ -31,7 +31,7 @@ MessageLog::MessageLog()
 
 MessageLog::~MessageLog()
 {
-    SetMessageSink(std::move(m_previous));
+    SetAlertSink(std::move(m_previous));
 }
 
 void MessageLog::clear()

@@ -2,7 +2,7 @@
 
 // Small things the tests make for themselves: pictures, a collector of messages, and a helper that
 // answers the modal boxes and dialogs the windows open.
-#include "messages.h"
+#include "alerts.h"
 
 #include <QImage>
 #include <QString>
@@ -29,7 +29,7 @@ public:
     void clear();
 
 private:
-    MessageSink m_previous;
+    AlertSink m_previous;
 };
 
 // Answers every modal box or dialog that opens while it lives: message boxes are recorded and answered
