@@ -19,7 +19,7 @@ int main(int argc, char **argv)
         return 1;
     }
     {
-        TTrackEdit editor;
+        sk2::TTrackEdit editor;
         editor.exec();
     }
     try {

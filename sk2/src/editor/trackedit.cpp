@@ -20,7 +20,7 @@
 
 #include <exception>
 
-using namespace sk2;
+namespace sk2 {
 
 namespace {
 
@@ -335,3 +335,5 @@ void TTrackEdit::keyPressEvent(QKeyEvent *event)
     }
     QDialog::keyPressEvent(event);
 }
+
+} // namespace sk2

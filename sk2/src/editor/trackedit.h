@@ -10,11 +10,12 @@
 namespace Ui {
 class TTrackEdit;
 }
-namespace sk2 {
-class EditorFeedback;
-}
 class QPrinter;
 class TileImage;
+
+namespace sk2 {
+
+class EditorFeedback;
 
 // The track editor. Tiles are dragged from the palette onto the 5 x 4 grid, or within the grid (moved,
 // or copied with Ctrl held); the shown track is written back to the track file whenever the user goes
@@ -26,7 +27,7 @@ class TTrackEdit : public QDialog
 
 public:
     // The feedback shows messages and runs the check's pauses; by default as dialogs over the editor.
-    explicit TTrackEdit(QWidget *owner = nullptr, sk2::EditorFeedback *feedback = nullptr);
+    explicit TTrackEdit(QWidget *owner = nullptr, EditorFeedback *feedback = nullptr);
     ~TTrackEdit() override;
 
     // A track has been written since the editor opened.
@@ -34,7 +35,7 @@ public:
     // The record number of the shown track; TrackCount while a new track is shown that is not written.
     int CurrentIndex = 0;
     // The shown track as last read or written.
-    sk2::TTrackRec EditRec{};
+    TTrackRec EditRec{};
 
     // The grid cell of a cell index 0..19, and the palette image of an image number 0..8.
     TileImage *Cell(int index) const;
@@ -79,7 +80,9 @@ private:
     template<typename Command> void Guarded(Command command);
 
     std::unique_ptr<Ui::TTrackEdit> ui;
-    std::unique_ptr<sk2::EditorFeedback> m_ownFeedback;
-    sk2::EditorFeedback *m_feedback;
+    std::unique_ptr<EditorFeedback> m_ownFeedback;
+    EditorFeedback *m_feedback;
     std::unique_ptr<QPrinter> m_printer;
 };
+
+} // namespace sk2
