@@ -17,19 +17,19 @@ namespace {
 
 constexpr int Canvas = 40;
 constexpr int Factor = 8;
+// The drawing is 26 units long; this makes the car as large as the sprite sizes allow.
+constexpr double CarScale = 1.1;
 
 // The right half of the body's outline, from the middle of the nose to the middle of the tail.
 QPainterPath RightHalf()
 {
     QPainterPath half;
-    half.moveTo(0, -13);
-    half.cubicTo(3.0, -13.0, 5.0, -12.7, 5.3, -11.2);
-    half.lineTo(5.5, -10.0);
-    half.cubicTo(6.3, -9.4, 6.3, -5.8, 5.6, -5.0);
-    half.cubicTo(5.0, -3.6, 5.0, 3.0, 5.6, 4.4);
-    half.cubicTo(6.4, 5.0, 6.4, 9.8, 5.9, 10.4);
-    half.lineTo(5.9, 12.0);
-    half.cubicTo(5.9, 12.8, 5.0, 13.0, 4.2, 13.0);
+    half.moveTo(0, -13.2);
+    half.cubicTo(2.6, -13.2, 4.4, -12.9, 4.9, -11.6);
+    half.cubicTo(5.9, -10.8, 6.1, -6.4, 5.8, -5.4);
+    half.cubicTo(5.5, -3.6, 5.5, 3.0, 5.9, 4.4);
+    half.cubicTo(6.4, 5.4, 6.4, 10.0, 6.2, 11.2);
+    half.cubicTo(6.1, 12.6, 5.2, 13.0, 4.0, 13.0);
     half.lineTo(0, 13.0);
     return half;
 }
@@ -80,6 +80,7 @@ QImage CarCoverage(const CarLivery &livery, int direction)
     return Supersampled(Canvas, Canvas, Factor, [&](QPainter &p) {
         p.translate(Canvas / 2.0, Canvas / 2.0);
         p.rotate(direction * 11.25);
+        p.scale(CarScale, CarScale);
         PaintCar(p, livery);
     });
 }
@@ -116,48 +117,50 @@ void PaintCar(QPainter &p, const CarLivery &c)
     p.setBrush(sides);
     p.drawPath(body);
 
-    // Racing stripes from nose to tail, and a soft light over the bonnet.
+    // A racing stripe from nose to tail, and a soft light over the bonnet.
     p.save();
     p.setClipPath(body);
     p.setBrush(c.stripe);
-    p.drawRect(QRectF(-1.8, -13.5, 1.1, 27));
-    p.drawRect(QRectF(0.7, -13.5, 1.1, 27));
+    p.drawRect(QRectF(-1.7, -13.5, 1.2, 27));
+    p.drawRect(QRectF(0.5, -13.5, 1.2, 27));
     QRadialGradient bonnet(QPointF(-1.5, -9.5), 6.5);
-    bonnet.setColorAt(0, QColor(255, 255, 255, 70));
+    bonnet.setColorAt(0, QColor(255, 255, 255, 80));
     bonnet.setColorAt(1, QColor(255, 255, 255, 0));
     p.setBrush(bonnet);
     p.drawRect(QRectF(-7, -14, 14, 10));
     p.restore();
 
-    // Cabin: windscreen, side windows, roof and rear window.
-    PaintGlass(p, QPolygonF({{-4.5, -5.2}, {4.5, -5.2}, {4.0, -1.5}, {-4.0, -1.5}}), QColor(120, 170, 210),
-               QColor(18, 32, 52));
-    p.setBrush(QColor(22, 34, 50));
-    p.drawRect(QRectF(-4.6, -1.5, 0.8, 5.2));
-    p.drawRect(QRectF(3.8, -1.5, 0.8, 5.2));
-    p.setBrush(QColor(255, 255, 255, 40));
-    p.drawRoundedRect(QRectF(-3.8, -1.4, 7.6, 5.0), 1.0, 1.0);
-    PaintGlass(p, QPolygonF({{-3.8, 3.7}, {3.8, 3.7}, {4.3, 6.0}, {-4.3, 6.0}}), QColor(90, 130, 170),
-               QColor(16, 26, 42));
-
-    // Lights, mirrors and the rear wing.
-    p.setBrush(QColor(255, 246, 200));
-    p.drawEllipse(QPointF(-3.6, -12.2), 1.3, 0.65);
-    p.drawEllipse(QPointF(3.6, -12.2), 1.3, 0.65);
-    p.setBrush(c.dark);
-    p.drawEllipse(QPointF(-5.9, -4.3), 0.7, 0.45);
-    p.drawEllipse(QPointF(5.9, -4.3), 0.7, 0.45);
-    p.setBrush(Mix(c.dark, QColor(20, 20, 20), 0.5));
-    p.drawRoundedRect(QRectF(-6.3, 10.8, 12.6, 1.9), 0.4, 0.4);
-    p.setBrush(Shade(c.body, 0.2));
-    p.drawRect(QRectF(-6.0, 10.9, 12.0, 0.5));
-    p.setBrush(QColor(255, 60, 40));
-    p.drawRect(QRectF(-5.4, 12.6, 1.6, 0.4));
-    p.drawRect(QRectF(3.8, 12.6, 1.6, 0.4));
-
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Mix(c.dark, QColor(0, 0, 0), 0.4), 0.45));
     p.drawPath(body);
+    p.setPen(Qt::NoPen);
+
+    // Cabin: a large, light windscreen at the front, the roof, and a narrow dark rear window, so the
+    // car's heading reads even at its small size.
+    PaintGlass(p, QPolygonF({{-4.7, -6.4}, {4.7, -6.4}, {4.1, -1.8}, {-4.1, -1.8}}), QColor(170, 214, 240),
+               QColor(30, 56, 90));
+    p.setBrush(QColor(22, 34, 50));
+    p.drawRect(QRectF(-4.8, -1.8, 0.8, 5.0));
+    p.drawRect(QRectF(4.0, -1.8, 0.8, 5.0));
+    p.setBrush(QColor(255, 255, 255, 45));
+    p.drawRoundedRect(QRectF(-3.9, -1.7, 7.8, 4.8), 1.0, 1.0);
+    PaintGlass(p, QPolygonF({{-3.9, 3.4}, {3.9, 3.4}, {4.2, 5.0}, {-4.2, 5.0}}), QColor(60, 90, 120),
+               QColor(12, 20, 32));
+
+    // Headlights, mirrors, and the black rear wing with its tail lights.
+    p.setBrush(QColor(255, 250, 215));
+    p.drawEllipse(QPointF(-3.1, -12.1), 1.4, 0.8);
+    p.drawEllipse(QPointF(3.1, -12.1), 1.4, 0.8);
+    p.setBrush(c.dark);
+    p.drawEllipse(QPointF(-6.0, -4.6), 0.8, 0.5);
+    p.drawEllipse(QPointF(6.0, -4.6), 0.8, 0.5);
+    p.setBrush(QColor(26, 26, 30));
+    p.drawRoundedRect(QRectF(-6.5, 10.2, 13.0, 2.4), 0.5, 0.5);
+    p.setBrush(QColor(90, 90, 96));
+    p.drawRect(QRectF(-6.2, 10.4, 12.4, 0.5));
+    p.setBrush(QColor(255, 70, 50));
+    p.drawRect(QRectF(-5.6, 12.4, 2.0, 0.6));
+    p.drawRect(QRectF(3.6, 12.4, 2.0, 0.6));
     p.restore();
 }
 

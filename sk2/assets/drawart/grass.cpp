@@ -27,7 +27,7 @@ struct Bush
     int seed;
 };
 
-const std::array<Bush, 3> Bushes = {{{0.28, 0.27, 0.095, 1}, {0.72, 0.70, 0.075, 2}, {0.76, 0.22, 0.05, 3}}};
+const std::array<Bush, 2> Bushes = {{{0.30, 0.32, 0.085, 1}, {0.70, 0.72, 0.055, 2}}};
 
 double BushRadius(const Bush &bush, double angle, double scale)
 {

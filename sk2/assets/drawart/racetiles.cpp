@@ -17,6 +17,8 @@ constexpr double Pi = std::numbers::pi;
 const QColor KerbRed(204, 40, 36);
 const QColor KerbWhite(236, 236, 228);
 const QColor Concrete(178, 176, 168);
+// How far the bridge's abutments reach past the kerbs of the road beneath it.
+constexpr double Abutment = 10;
 
 QColor KerbColour(bool red, double depthIntoKerb, int kerbWidth)
 {
@@ -77,8 +79,9 @@ std::optional<QColor> StraightKerb(const TileLayout &l, int image, double x, dou
     const double k = l.kerbWidth;
     const bool northSouthRoad =
         image == StraightNorthSouth || (image == Crossing && (y < l.topArmEnd || y >= l.bottomArmStart));
-    const bool westEastRoad = image == StraightWestEast ||
-                              (image == Crossing && (x < l.roadLeft - k - 3 || x >= l.roadRight + k + 3));
+    const bool westEastRoad =
+        image == StraightWestEast ||
+        (image == Crossing && (x < l.roadLeft - k - Abutment || x >= l.roadRight + k + Abutment));
     if (northSouthRoad) {
         if (x >= l.roadLeft - k && x < l.roadLeft)
             return KerbColour(RedStripe(y, l.height), l.roadLeft - x, l.kerbWidth);
@@ -100,7 +103,7 @@ std::optional<QColor> StraightKerb(const TileLayout &l, int image, double x, dou
 std::optional<QColor> BridgeAt(const TileLayout &l, double x, double y)
 {
     const double k = l.kerbWidth;
-    if (x < l.roadLeft - k - 3 || x >= l.roadRight + k + 3)
+    if (x < l.roadLeft - k - Abutment || x >= l.roadRight + k + Abutment)
         return std::nullopt;
     const bool topGap = y >= l.topArmEnd && y < l.roadTop;
     const bool bottomGap = y >= l.roadBottom && y < l.bottomArmStart;
@@ -108,14 +111,20 @@ std::optional<QColor> BridgeAt(const TileLayout &l, double x, double y)
         return std::nullopt;
     const double fromDeck = topGap ? l.roadTop - y : y - l.roadBottom;
     if (fromDeck <= l.bandRows) {
-        QColor parapet = Shade(Concrete, 0.18 - 0.3 * (fromDeck / l.bandRows));
+        // The parapet: lit along its top, its outer face darker.
+        QColor parapet = Shade(Concrete, 0.25 - 0.45 * (fromDeck / l.bandRows));
         if (int(std::floor(x)) % 12 == 0)
             parapet = Shade(parapet, -0.15);
         return parapet;
     }
-    if (x < l.roadLeft - k || x >= l.roadRight + k)
-        return Shade(Concrete, -0.35);
-    return MarkerColour();
+    if (x >= l.roadLeft - k && x < l.roadRight + k)
+        return MarkerColour();
+    // The abutments beside the road underneath, fading into the shadow toward it.
+    const double toRoad = x < l.roadLeft ? l.roadLeft - k - x : x - (l.roadRight + k);
+    QColor abutment = Shade(Concrete, -0.2 - 0.4 * std::exp(-toRoad / 3.0));
+    if (int(std::floor(y)) % 4 == 0)
+        abutment = Shade(abutment, -0.12);
+    return abutment;
 }
 
 QColor ShadeRaceTile(const TileLayout &l, int image, double x, double y)

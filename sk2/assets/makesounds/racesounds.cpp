@@ -81,6 +81,7 @@ Samples EngineLoop()
         loop[i] += 0.12 * std::sin(TwoPi * 30 * Seconds(i)) + 0.06 * std::sin(TwoPi * 90 * Seconds(i) + 1.0);
     LowPassCircular(loop, 2200);
     Saturate(loop, 1.6);
+    RemoveOffset(loop);
     Normalise(loop, 0.55);
     return loop;
 }
@@ -117,9 +118,11 @@ Samples StartSound()
     }
     LowPass(engine, 2500);
     Saturate(engine, 1.6);
+    HighPass(engine, 25);
     MixInto(sound, engine, 0, 0.9);
     sound.resize(std::size_t(SamplesFor(1.8)));
     FadeEnds(sound, 0.002, 0.2);
+    RemoveOffset(sound);
     Normalise(sound, 0.85);
     return sound;
 }

@@ -86,12 +86,23 @@ void Normalise(Samples &samples, double peak)
 
 void FadeEnds(Samples &samples, double fadeInSeconds, double fadeOutSeconds)
 {
+    // Squared ramps: the level falls smoothly and is well below hearing in the last few milliseconds.
     const std::size_t fadeIn = std::min(samples.size(), std::size_t(SamplesFor(fadeInSeconds)));
     const std::size_t fadeOut = std::min(samples.size(), std::size_t(SamplesFor(fadeOutSeconds)));
     for (std::size_t i = 0; i < fadeIn; ++i)
-        samples[i] *= double(i) / fadeIn;
+        samples[i] *= std::pow(double(i) / fadeIn, 2);
     for (std::size_t i = 0; i < fadeOut; ++i)
-        samples[samples.size() - 1 - i] *= double(i) / fadeOut;
+        samples[samples.size() - 1 - i] *= std::pow(double(i) / fadeOut, 2);
+}
+
+void RemoveOffset(Samples &samples)
+{
+    double sum = 0;
+    for (double s : samples)
+        sum += s;
+    const double mean = samples.empty() ? 0 : sum / double(samples.size());
+    for (double &s : samples)
+        s -= mean;
 }
 
 } // namespace sk2sound

@@ -45,6 +45,8 @@ void LowPassCircular(Samples &samples, double cutoff);
 void Saturate(Samples &samples, double drive);
 // Scales so the largest magnitude is `peak`.
 void Normalise(Samples &samples, double peak);
+// Takes away a constant offset, which a loudspeaker cannot play and which would click at the ends.
+void RemoveOffset(Samples &samples);
 // Short fades at both ends against clicks.
 void FadeEnds(Samples &samples, double fadeInSeconds, double fadeOutSeconds);
 
