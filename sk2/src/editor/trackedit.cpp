@@ -271,13 +271,15 @@ void TTrackEdit::CheckWalk(QRgb fromColour, QRgb toColour, bool visible)
 
 void TTrackEdit::Checkcourse1Click()
 {
-    CheckWalk(CheckRed, RoadBlack, false);
-    CheckWalk(RoadBlack, CheckRed, true);
+    Guarded([this] {
+        CheckWalk(CheckRed, RoadBlack, false);
+        CheckWalk(RoadBlack, CheckRed, true);
+    });
 }
 
 void TTrackEdit::ClearCheck1Click()
 {
-    CheckWalk(CheckRed, RoadBlack, false);
+    Guarded([this] { CheckWalk(CheckRed, RoadBlack, false); });
 }
 
 QPicture TTrackEdit::GridPicture() const
@@ -290,7 +292,9 @@ QPicture TTrackEdit::GridPicture() const
 
 void TTrackEdit::CopyToclipboard1Click()
 {
-    QGuiApplication::clipboard()->setMimeData(GridPictureMimeData(GridPicture(), TrackName(EditRec)));
+    Guarded([this] {
+        QGuiApplication::clipboard()->setMimeData(GridPictureMimeData(GridPicture(), TrackName(EditRec)));
+    });
 }
 
 QPrinter &TTrackEdit::Printer()
