@@ -17,6 +17,8 @@ std::int32_t elapsed = 0;
 std::int32_t score = 0;
 std::int32_t placed = 0;
 std::int32_t lastJoin = 0;
+std::int32_t pictureWidth = 0;
+std::int32_t pictureHeight = 0;
 
 // clang-format off
 const double edgeTables[4][EdgePoints][2] = {

@@ -56,6 +56,11 @@ extern std::int32_t score;
 extern std::int32_t placed;   // one more than the joins made: the puzzle is finished at placed == total
 extern std::int32_t lastJoin; // elapsed at the last join
 
+// The size of the picture the pieces were cut from, set when its mask sheet is made: the outer edges
+// of the last column and row reach its last pixel.
+extern std::int32_t pictureWidth;
+extern std::int32_t pictureHeight;
+
 // The edge shapes in cell units: table pieceStyle x 2 + k, k 0 for a left edge and 1 for a top edge.
 extern const double edgeTables[4][EdgePoints][2];
 
@@ -71,7 +76,8 @@ Piece *NewPiece(int id, int srcX, int srcY, int x, int y, int sheetX, int sheetY
 bool CutPieces(const MemBitmap *picture, MemBitmap *maskSheet);
 
 // Draws all four edges of piece `id` into `dc` in sheet coordinates, leaving its right edge in
-// points[0..18] and its bottom edge in points[19..37].
+// points[0..18] and its bottom edge in points[19..37]. The right and bottom edges are the neighbours'
+// left and top edges moved to the same picture place, so joined pieces meet without a gap or overlap.
 void OutlinePiece(gdi::Dc *dc, int id, gdi::Point *points);
 
 // Outlines and fills every piece's shape, black on the white mask sheet.
