@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace sk2::dgc {
 
 namespace {
@@ -96,31 +98,37 @@ void DGCCanvas::Stamp(const QImage &picture, int x, int y)
     if (!(m_nearestFor == m_palette)) {
         m_nearest.clear();
         m_nearestFor = m_palette;
+        m_lastIndex = -1;
     }
-    for (int row = 0; row < picture.height(); ++row) {
-        const int targetY = y + row;
-        if (targetY < 0 || targetY >= m_target.Height())
-            continue;
+    // Only the part of the picture that lies on the surface.
+    const int left = std::max(0, -x);
+    const int right = std::min(picture.width(), m_target.Width() - x);
+    const int top = std::max(0, -y);
+    const int bottom = std::min(picture.height(), m_target.Height() - y);
+    for (int row = top; row < bottom; ++row) {
         const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(row));
-        std::uint8_t *to = m_target.ScanLine(targetY);
-        for (int column = 0; column < picture.width(); ++column) {
-            const int targetX = x + column;
+        std::uint8_t *to = m_target.ScanLine(y + row) + x;
+        for (int column = left; column < right; ++column) {
             // Only fully covered pixels are drawn: the picture has no smoothing, so partial ones are
             // rare edge pixels that would otherwise pick odd in-between colours.
-            if (targetX < 0 || targetX >= m_target.Width() || qAlpha(line[column]) < 255)
-                continue;
-            to[targetX] = IndexOf(line[column]);
+            if (qAlpha(line[column]) == 255)
+                to[column] = IndexOf(line[column]);
         }
     }
 }
 
-std::uint8_t DGCCanvas::IndexOf(QRgb colour)
+std::uint8_t DGCCanvas::LookUp(QRgb colour)
 {
     auto found = m_nearest.constFind(colour);
-    if (found != m_nearest.constEnd())
+    if (found != m_nearest.constEnd()) {
+        m_lastColour = colour;
+        m_lastIndex = *found;
         return *found;
+    }
     const std::uint8_t index = m_palette.NearestIndex(colour);
     m_nearest.insert(colour, index);
+    m_lastColour = colour;
+    m_lastIndex = index;
     return index;
 }
 

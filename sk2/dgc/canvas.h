@@ -51,7 +51,12 @@ public:
 private:
     // Stamps the opaque pixels of a picture drawn in RGB onto the surface at (x, y).
     void Stamp(const QImage &picture, int x, int y);
-    std::uint8_t IndexOf(QRgb colour);
+    std::uint8_t IndexOf(QRgb colour)
+    {
+        // Runs of one colour are the rule (a box's fill, a glyph's strokes).
+        return colour == m_lastColour && m_lastIndex >= 0 ? std::uint8_t(m_lastIndex) : LookUp(colour);
+    }
+    std::uint8_t LookUp(QRgb colour);
 
     TDGCSurface &m_target;
     const DGCPalette &m_palette;
@@ -63,6 +68,8 @@ private:
     int m_penWidth = 1;
     QHash<QRgb, std::uint8_t> m_nearest;
     DGCPalette m_nearestFor;
+    QRgb m_lastColour = 0;
+    int m_lastIndex = -1;
 };
 
 } // namespace sk2::dgc

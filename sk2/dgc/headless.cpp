@@ -19,7 +19,7 @@ void HeadlessDisplay::Open(int width, int height)
 
 void HeadlessDisplay::Present(const TDGCSurface &frame, const std::array<QRgb, 256> &colours)
 {
-    ConvertToRgb32(frame, colours, m_shown);
+    m_converter.Convert(frame, colours, m_shown);
     ++m_presents;
 }
 

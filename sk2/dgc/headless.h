@@ -4,6 +4,7 @@
 // time moves only when the test moves it.
 
 #include "display.h"
+#include "frameconverter.h"
 
 #include <QImage>
 
@@ -47,6 +48,7 @@ private:
     int m_width = 0;
     int m_height = 0;
     QImage m_shown;
+    FrameConverter m_converter;
     int m_presents = 0;
     int m_beeps = 0;
     ManualClock *m_clock = nullptr;

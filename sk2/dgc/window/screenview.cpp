@@ -1,8 +1,10 @@
 #include "screenview.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include <thread>
 
@@ -24,6 +26,10 @@ void DGCScreenView::PrepareForm(QWidget *form)
     black.setColor(QPalette::Window, Qt::black);
     form->setPalette(black);
     form->setAutoFillBackground(true);
+    // Without a window manager the full-screen state is not honoured: the form covers the monitor
+    // by its own size too.
+    if (const QScreen *monitor = form->screen())
+        form->setGeometry(monitor->geometry());
     form->setWindowState(form->windowState() | Qt::WindowFullScreen);
 }
 
@@ -37,6 +43,20 @@ void DGCScreenView::Open(int width, int height)
     const double hertz = rate >= 20.0 && rate <= 500.0 ? rate : 60.0;
     m_period = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(1.0 / hertz));
     m_nextRefresh = {};
+    WaitUntilShown();
+}
+
+void DGCScreenView::WaitUntilShown()
+{
+    // Frames painted before the window system has put the window on the monitor are lost, and the
+    // set-up paints its intro without returning to the event loop: so wait for the window first.
+    QWindow *handle = window()->windowHandle();
+    if (!handle || !window()->isVisible())
+        return;
+    QElapsedTimer waited;
+    waited.start();
+    while (!handle->isExposed() && waited.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 void DGCScreenView::Close()
@@ -46,7 +66,7 @@ void DGCScreenView::Close()
 
 void DGCScreenView::Present(const TDGCSurface &frame, const std::array<QRgb, 256> &colours)
 {
-    ConvertToRgb32(frame, colours, m_frame);
+    m_converter.Convert(frame, colours, m_frame);
     // Painted at once: fades and the intro present frames without returning to the event loop.
     repaint();
 }

@@ -6,6 +6,7 @@
 // monitor's refresh rate by a precise timer.
 
 #include "display.h"
+#include "frameconverter.h"
 
 #include <QImage>
 #include <QWidget>
@@ -38,9 +39,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void WaitUntilShown();
+
     using Clock = std::chrono::steady_clock;
 
     QImage m_frame;
+    FrameConverter m_converter;
     Clock::duration m_period = std::chrono::microseconds(16667);
     Clock::time_point m_nextRefresh;
 };

@@ -153,10 +153,15 @@ TEST_F(SpriteTest, StopOutsideOnlyOnceTheSpriteIsWhollyOffTheScreen)
         int x, y, direction;
         bool stopped;
     } cases[] = {
-        {-10, 100, 24, false},                                             // x + width = 0: still touching
-        {-11, 100, 24, true},  {801, 100, 8, true}, {801, 100, 24, false}, // beyond the right edge but
-                                                                           // heading left
-        {800, 100, 8, false},  {100, -21, 0, true}, {100, 601, 16, true},  {100, 601, 0, false},
+        {-10, 100, 24, false}, // x + width = 0: still touching
+        {-11, 100, 24, true},
+        {801, 100, 8, true},
+        {801, 100, 24, false}, // beyond the right edge but
+                               // heading left
+        {800, 100, 8, false},
+        {100, -21, 0, true},
+        {100, 601, 16, true},
+        {100, 601, 0, false},
     };
     for (const auto &c : cases) {
         TDGCBouncer *cone = manager.AddBouncer(1, c.x, c.y, c.direction, 0);

@@ -1,4 +1,5 @@
 #include "canvas.h"
+#include "frameconverter.h"
 #include "palette.h"
 #include "surface.h"
 
@@ -199,4 +200,36 @@ TEST_F(CanvasTest, FontSizesInPointsCountAt96PixelsPerInch)
         canvas.SetFontSize(c.points);
         EXPECT_EQ(canvas.FontPixelHeight(), c.pixels) << c.points;
     }
+}
+
+TEST(FrameConverter, KeepsTheWindowPixelsEqualToAWholeConversion)
+{
+    std::array<QRgb, 256> colours;
+    for (int i = 0; i < 256; ++i)
+        colours[std::size_t(i)] = qRgb(i, i / 2, 255 - i);
+    TDGCSurface frame(21, 5, 3); // a width that is not a whole number of compared blocks
+    FrameConverter converter;
+    QImage shown;
+    auto expectWhole = [&](const char *when) {
+        QImage whole;
+        ConvertToRgb32(frame, colours, whole);
+        EXPECT_EQ(shown, whole) << when;
+    };
+
+    converter.Convert(frame, colours, shown);
+    expectWhole("first frame");
+    frame.SetPixel(0, 0, 9);
+    frame.SetPixel(9, 2, 200);
+    frame.SetPixel(20, 4, 1);
+    converter.Convert(frame, colours, shown);
+    expectWhole("a few pixels changed");
+    colours[3] = qRgb(1, 2, 3);
+    converter.Convert(frame, colours, shown);
+    expectWhole("colours changed");
+    shown.fill(Qt::green); // someone drew on the picture: it is no longer the one converted last
+    converter.Convert(frame, colours, shown);
+    expectWhole("picture changed");
+    QImage other;
+    converter.Convert(frame, colours, other);
+    EXPECT_EQ(other, shown) << "another picture is converted whole";
 }
