@@ -19,5 +19,7 @@ if(SKARVEL_BUILD_TESTS)
                 ${SK2_RACE_DRIVE_TESTS}/raceflow_test.cpp
                 ${SK2_RACE_DRIVE_TESTS}/drivecones_test.cpp
                 ${SK2_RACE_DRIVE_TESTS}/driveinput_test.cpp
+                ${SK2_RACE_DRIVE_TESTS}/roaddriver.cpp
+                ${SK2_RACE_DRIVE_TESTS}/racecourse_test.cpp
         LIBRARIES sk2_race_drive Qt6::Widgets)
 endif()

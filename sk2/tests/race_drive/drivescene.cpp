@@ -1,5 +1,6 @@
 #include "drivescene.h"
 
+#include "drivecones.h"
 #include "raceflow.h"
 #include "raceflowscreens.h"
 #include "racemode.h"
@@ -220,6 +221,19 @@ void DriveTest::RunStep()
     DrawTrack();
     UpdateRace(scene);
     clock.Advance(16);
+}
+
+bool DriveTest::RunFrame(TRaceInputs &inputs)
+{
+    screen.OnFlip = [&] {
+        DrawTrack();
+        CheckCones(scene);
+        UpdateRace(scene);
+        SpriteMgr1.DrawAll();
+        SpriteMgr2.DrawAll();
+        PollInputs(fields, inputs, Car(1), Car(2), screen.TickCount(), 50);
+    };
+    return screen.StepFrame();
 }
 
 void DriveTest::ClearCones()

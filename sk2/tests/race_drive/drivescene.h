@@ -7,6 +7,7 @@
 #include "audio.h"
 #include "drivecones.h"
 #include "drivefields.h"
+#include "driveinput.h"
 #include "headless.h"
 #include "imagelib.h"
 #include "maplib.h"
@@ -99,6 +100,9 @@ protected:
     void DrawTrack();
     // The game step of one frame after drawing the track; the clock moves on one refresh.
     void RunStep();
+    // One whole frame of the race through the screen's frame loop, the devices polled as the race
+    // polls them; false once flipping has stopped.
+    bool RunFrame(TRaceInputs &inputs);
 
     dgc::TDGCSprite &Car(int player) { return scene.Car(player); }
     dgc::TDGCSprite &Cone(int i) { return *SpriteMgr1.Sprite(i); }
