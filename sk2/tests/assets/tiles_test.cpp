@@ -94,6 +94,38 @@ TEST_P(Sk2ArtTileSets, StraightsAreOneEvenBandAndGrassHasNoRoad)
     }
 }
 
+TEST_P(Sk2ArtTileSets, EveryRoadPixelBelongsToARoadThatLeavesTheTile)
+{
+    // No stray road pixels: every one is reached from the road on the tile's sides, so a car never
+    // finds a hole of road in a kerb or on the grass.
+    const TileSet set = GetParam();
+    for (int image = 0; image < 7; ++image) {
+        const QImage tile = Tile(set, image);
+        QList<QPoint> todo;
+        for (int x = 0; x < set.width; ++x)
+            todo << QPoint(x, 0) << QPoint(x, set.height - 1);
+        for (int y = 0; y < set.height; ++y)
+            todo << QPoint(0, y) << QPoint(set.width - 1, y);
+        QSet<int> reached;
+        while (!todo.isEmpty()) {
+            const QPoint p = todo.takeLast();
+            const int key = p.y() * set.width + p.x();
+            if (!tile.rect().contains(p) || reached.contains(key) || !IsRoadPixel(set, tile, p.x(), p.y()))
+                continue;
+            reached.insert(key);
+            todo << p + QPoint(1, 0) << p - QPoint(1, 0) << p + QPoint(0, 1) << p - QPoint(0, 1);
+        }
+        for (int y = 0; y < set.height; ++y) {
+            for (int x = 0; x < set.width; ++x) {
+                if (!IsRoadPixel(set, tile, x, y))
+                    continue;
+                ASSERT_TRUE(reached.contains(y * set.width + x))
+                    << set.name << " tile " << image << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     AllSets, Sk2ArtTileSets, ::testing::Values(Race800, Race640, Editor, Preview), [](const auto &info) {
         return std::string(info.param.folder == "editor/tiles" ? "editor" : info.param.folder.toStdString());
