@@ -53,7 +53,9 @@ void ReadTwentyFourBitFile(benchmark::State &state)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("picture.bmp"));
-    Landscape(int(state.range(0)), int(state.range(1))).convertToFormat(QImage::Format_RGB888).save(path, "BMP");
+    Landscape(int(state.range(0)), int(state.range(1)))
+        .convertToFormat(QImage::Format_RGB888)
+        .save(path, "BMP");
     for (auto _ : state) {
         long code = 0;
         MemBitmap *picture = ReadBitmapFile(path, &code);

@@ -41,7 +41,8 @@ Bitmap *CreateBitmap(int width, int height, Format format)
 
 Bitmap *CreateBitmapFromImage(const QImage &image)
 {
-    QImage colour = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+    QImage colour =
+        image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
     if (colour.isNull())
         return nullptr;
     return new (std::nothrow) Bitmap(std::move(colour), Format::Colour);

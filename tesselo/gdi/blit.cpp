@@ -94,21 +94,26 @@ void Blit(Bitmap &dest, int x, int y, int width, int height, const Bitmap &sourc
         return;
     }
     if (dest.isMono() && source.isMono()) {
-        TransferWith<std::uint8_t, std::uint8_t>(rop, dest, x, y, width, height, source, sourceX, sourceY,
-                                                  [](std::uint8_t s) { return s; }, std::uint8_t(0));
+        TransferWith<std::uint8_t, std::uint8_t>(
+            rop, dest, x, y, width, height, source, sourceX, sourceY, [](std::uint8_t s) { return s; },
+            std::uint8_t(0));
     } else if (dest.isMono()) {
-        TransferWith<std::uint8_t, QRgb>(rop, dest, x, y, width, height, source, sourceX, sourceY,
-                                         [](QRgb s) { return MonoValue(s); }, std::uint8_t(0));
+        TransferWith<std::uint8_t, QRgb>(
+            rop, dest, x, y, width, height, source, sourceX, sourceY, [](QRgb s) { return MonoValue(s); },
+            std::uint8_t(0));
     } else if (source.isMono()) {
-        TransferWith<QRgb, std::uint8_t>(rop, dest, x, y, width, height, source, sourceX, sourceY,
-                                         [](std::uint8_t s) { return Opaque | (s * 0x010101u); }, Opaque);
+        TransferWith<QRgb, std::uint8_t>(
+            rop, dest, x, y, width, height, source, sourceX, sourceY,
+            [](std::uint8_t s) { return Opaque | (s * 0x010101u); }, Opaque);
     } else {
-        TransferWith<QRgb, QRgb>(rop, dest, x, y, width, height, source, sourceX, sourceY,
-                                 [](QRgb s) { return s | Opaque; }, Opaque);
+        TransferWith<QRgb, QRgb>(
+            rop, dest, x, y, width, height, source, sourceX, sourceY, [](QRgb s) { return s | Opaque; },
+            Opaque);
     }
 }
 
-bool BitBlt(Dc *dest, int x, int y, int width, int height, const Dc *source, int sourceX, int sourceY, Rop rop)
+bool BitBlt(Dc *dest, int x, int y, int width, int height, const Dc *source, int sourceX, int sourceY,
+            Rop rop)
 {
     if (!dest || !source || !dest->bitmap() || !source->bitmap())
         return false;

@@ -28,8 +28,8 @@ public:
 
 private:
     Bitmap *m_bitmap = nullptr;
-    Colour m_pen = Black;    // the default pen: solid, black, one pixel
-    Colour m_brush = White;  // the default brush
+    Colour m_pen = Black;   // the default pen: solid, black, one pixel
+    Colour m_brush = White; // the default brush
     const Palette *m_palette = nullptr;
     Point m_position{0, 0};
 };

@@ -92,8 +92,8 @@ long long RoundedQuotient(long long num, long long den)
 void DrawCubic(Bitmap &bitmap, Point start, long long q1x, long long q1y, long long q2x, long long q2y,
                long long q3x, long long q3y, Colour pen)
 {
-    const long long length = std::llabs(q1x) + std::llabs(q1y) + std::llabs(q2x - q1x) + std::llabs(q2y - q1y) +
-                             std::llabs(q3x - q2x) + std::llabs(q3y - q2y);
+    const long long length = std::llabs(q1x) + std::llabs(q1y) + std::llabs(q2x - q1x) +
+                             std::llabs(q2y - q1y) + std::llabs(q3x - q2x) + std::llabs(q3y - q2y);
     const long long n = std::clamp(length / 3 + 1, 1LL, 256LL);
     const long long cube = n * n * n;
     long long lastX = 0;

@@ -49,8 +49,8 @@ constexpr int ThinnestPicture = 20;
 // What a cell needs to know to draw its two edges.
 struct Cell
 {
-    int row;     // from 1
-    int column;  // from 0
+    int row;    // from 1
+    int column; // from 0
     bool firstColumn;
     bool firstRow;
     int colw;
@@ -81,8 +81,7 @@ void MakeEdge(const Cell &cell, int k, gdi::Point *edge)
         double X;
         double Y;
         if (k == 0) {
-            X = cell.firstColumn ? 0.5 * cell.colw
-                                 : (odd ? 0.5 - tx * a : 0.5 + tx * a) * cell.colw;
+            X = cell.firstColumn ? 0.5 * cell.colw : (odd ? 0.5 - tx * a : 0.5 + tx * a) * cell.colw;
             Y = (0.5 + ty) * cell.rowh;
         } else {
             X = (0.5 + tx) * cell.colw;
@@ -188,8 +187,8 @@ bool CutPieces(const MemBitmap *picture, MemBitmap *maskSheet)
                 const int y0 = Scatter(2 * (H - int(std::trunc(ph))) - 2, 2 * rowh, TableHeightPixels);
                 const int x0 = Scatter(2 * (W - int(std::trunc(pw))) - 2, 2 * colw, TableWidthPixels);
                 const int srcX = int(std::trunc(x - colw * 0.5));
-                Piece *piece = NewPiece(id, srcX, srcY, x0, y0, cell.sheetX, sheetY, edges, 2 * colw, 2 * rowh,
-                                        nullptr, pieceFront);
+                Piece *piece = NewPiece(id, srcX, srcY, x0, y0, cell.sheetX, sheetY, edges, 2 * colw,
+                                        2 * rowh, nullptr, pieceFront);
                 if (!piece) {
                     FreePieces();
                     cols = rows = 0;

@@ -13,7 +13,8 @@ constexpr std::size_t ColourTableOffset = FileHeaderSize + InfoHeaderSize;
 
 std::uint32_t Le32(const std::uint8_t *p)
 {
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+           std::uint32_t(p[3]) << 24;
 }
 
 int Rows(const BITMAPINFOHEADER &header)

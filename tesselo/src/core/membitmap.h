@@ -9,11 +9,11 @@
 
 struct MemBitmap
 {
-    gdi::Bitmap *bitmap;             // the pixels
-    gdi::Bitmap *previousObject;     // what dc held before `bitmap`; selected back before deleting
-    gdi::Dc *dc;                     // memory device context with `bitmap` selected
+    gdi::Bitmap *bitmap;                 // the pixels
+    gdi::Bitmap *previousObject;         // what dc held before `bitmap`; selected back before deleting
+    gdi::Dc *dc;                         // memory device context with `bitmap` selected
     const gdi::Palette *previousPalette; // only for the table's backing: what the picture palette replaced
-    gdi::BITMAPINFOHEADER header;    // the picture's info header; biWidth and biHeight are this bitmap's size
+    gdi::BITMAPINFOHEADER header; // the picture's info header; biWidth and biHeight are this bitmap's size
 };
 
 // A new record with a bitmap of `width` x `height` selected into its own device context. It starts as a

@@ -67,7 +67,8 @@ int Mystrlen(const char *text)
         ++length;
     if (length < MAXSTRLEN)
         return length;
-    ShowAlert(AlertIcon::None, QStringLiteral("Mystrlen"), QStringLiteral("Unable to determine string length."));
+    ShowAlert(AlertIcon::None, QStringLiteral("Mystrlen"),
+              QStringLiteral("Unable to determine string length."));
     return 0;
 }
 

@@ -21,7 +21,8 @@ Palette *currentPalette = nullptr;
 
 std::uint32_t Le32(const std::uint8_t *p)
 {
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+           std::uint32_t(p[3]) << 24;
 }
 
 void PutLe32(std::uint8_t *p, std::uint32_t value)
@@ -84,8 +85,8 @@ bool HeaderKindIsRead(const FileBuffer &buffer)
 // Step 5: the colour table as a LOGPALETTE block, or null after the allocation message.
 LOGPALETTE *BuildLogPalette(const FileBuffer &buffer, std::uint32_t entries)
 {
-    auto *logPalette = static_cast<LOGPALETTE *>(
-        MyGAlloc(std::size_t(entries) * 4 + 8, "logPal", "ReadBitmapFile"));
+    auto *logPalette =
+        static_cast<LOGPALETTE *>(MyGAlloc(std::size_t(entries) * 4 + 8, "logPal", "ReadBitmapFile"));
     if (!logPalette)
         return nullptr;
     logPalette->palVersion = 0x300;

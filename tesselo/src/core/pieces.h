@@ -15,19 +15,19 @@ constexpr int EdgePoints = 19;      // a start point and six cubic Bezier segmen
 
 struct Piece
 {
-    std::int32_t id;     // row x cols + column
-    std::int32_t srcX;   // the box in the picture (may be negative)
+    std::int32_t id;   // row x cols + column
+    std::int32_t srcX; // the box in the picture (may be negative)
     std::int32_t srcY;
-    std::int32_t x;      // the box on the table
+    std::int32_t x; // the box on the table
     std::int32_t y;
     std::int32_t sheetX; // the box's slot in both sheets
     std::int32_t sheetY;
     gdi::Point leftEdge[EdgePoints]; // sheet coordinates
     gdi::Point topEdge[EdgePoints];
-    std::int32_t w;      // twice the cell, with the cell in the middle
+    std::int32_t w; // twice the cell, with the cell in the middle
     std::int32_t h;
-    Piece *prev;         // the piece in front of it on the table, null for the front piece
-    Piece *next;         // the piece behind it, null for the back piece
+    Piece *prev; // the piece in front of it on the table, null for the front piece
+    Piece *next; // the piece behind it, null for the back piece
 };
 
 struct PieceEntry
@@ -51,7 +51,7 @@ extern int pieceStyle; // 0 rectangular, 1 tabbed (the default)
 extern std::int32_t cols;
 extern std::int32_t rows;
 extern std::int32_t total;
-extern std::int32_t elapsed;  // seconds of play
+extern std::int32_t elapsed; // seconds of play
 extern std::int32_t score;
 extern std::int32_t placed;   // one more than the joins made: the puzzle is finished at placed == total
 extern std::int32_t lastJoin; // elapsed at the last join

@@ -41,7 +41,9 @@ void FillPockets(gdi::Bitmap &sheet, const Piece &p)
     static std::vector<gdi::Point> pending;
     outside.assign(std::size_t(width) * height, 0);
     pending.clear();
-    const auto white = [&sheet, left, top](int x, int y) { return sheet.image().constScanLine(top + y)[left + x] != 0; };
+    const auto white = [&sheet, left, top](int x, int y) {
+        return sheet.image().constScanLine(top + y)[left + x] != 0;
+    };
     const auto reach = [&](int x, int y) {
         std::uint8_t &mark = outside[std::size_t(y) * width + x];
         if (!mark && white(x, y)) {
@@ -197,8 +199,8 @@ bool CreatePiecePic(const MemBitmap *picture, MemBitmap *&picSheet, const MemBit
     gdi::FillRect(dc, {0, 0, WidthOf(picSheet), HeightOf(picSheet)}, gdi::Black);
     gdi::Point pts[2 * EdgePoints];
     for (const Piece *piece = pieceFront; piece; piece = piece->next) {
-        gdi::BitBlt(dc, piece->sheetX, piece->sheetY, piece->w, piece->h, picture->dc, piece->srcX, piece->srcY,
-                    gdi::SRCCOPY);
+        gdi::BitBlt(dc, piece->sheetX, piece->sheetY, piece->w, piece->h, picture->dc, piece->srcX,
+                    piece->srcY, gdi::SRCCOPY);
         gdi::BitBlt(work->dc, 0, 0, piece->w, piece->h, maskSheet->dc, piece->sheetX, piece->sheetY,
                     gdi::NOTSRCCOPY);
         gdi::BitBlt(dc, piece->sheetX, piece->sheetY, piece->w, piece->h, work->dc, 0, 0, gdi::SRCAND);

@@ -27,8 +27,8 @@ TEST(MaxPiecesTest, IsTheAreaOver400ForPicturesThatCanBeCut)
         int height;
         int max;
     };
-    const Case cases[] = {{320, 200, 160}, {640, 480, 768}, {1024, 768, 1966}, {20, 500, 25}, {19, 1000, 0},
-                          {3000, 10, 0}};
+    const Case cases[] = {{320, 200, 160}, {640, 480, 768}, {1024, 768, 1966},
+                          {20, 500, 25},   {19, 1000, 0},   {3000, 10, 0}};
     for (const Case &c : cases) {
         MemBitmap *picture = fixtures::PictureOf(QImage(c.width, c.height, QImage::Format_RGB32));
         EXPECT_EQ(MaxPieces(picture), c.max) << c.width << " x " << c.height;
@@ -50,8 +50,8 @@ TEST_F(CuttingTest, GridFollowsTheCountAndThePicturesShape)
         int rows;
     };
     const Case cases[] = {
-        {640, 480, 250, 19, 13}, {640, 480, 50, 9, 5}, {500, 500, 25, 5, 5}, {1024, 768, 1000, 37, 27},
-        {480, 640, 100, 9, 11},
+        {640, 480, 250, 19, 13},   {640, 480, 50, 9, 5},   {500, 500, 25, 5, 5},
+        {1024, 768, 1000, 37, 27}, {480, 640, 100, 9, 11},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " into " << c.count);
@@ -119,10 +119,12 @@ TEST_F(CuttingTest, NewPuzzleStartsWithEveryPieceAloneAndTheFirstAtTheBack)
 TEST_F(CuttingTest, OuterEdgesAreStraightAndRectangularPiecesHaveNoOtherKind)
 {
     const auto straightLeft = [](const Piece &p) {
-        return std::all_of(p.leftEdge, p.leftEdge + EdgePoints, [&p](gdi::Point q) { return q.x == p.leftEdge[0].x; });
+        return std::all_of(p.leftEdge, p.leftEdge + EdgePoints,
+                           [&p](gdi::Point q) { return q.x == p.leftEdge[0].x; });
     };
     const auto straightTop = [](const Piece &p) {
-        return std::all_of(p.topEdge, p.topEdge + EdgePoints, [&p](gdi::Point q) { return q.y == p.topEdge[0].y; });
+        return std::all_of(p.topEdge, p.topEdge + EdgePoints,
+                           [&p](gdi::Point q) { return q.y == p.topEdge[0].y; });
     };
     for (int style : {0, 1}) {
         for (std::uint32_t seed : {1u, 77u, 123456u}) {
@@ -236,9 +238,8 @@ TEST_F(CuttingTest, RunningOutOfMemoryLeavesNoPuzzle)
 {
     AlertLog log;
     int made = 0;
-    AllocationFailure previous = SetAllocationFailure([&made](std::size_t, const char *name) {
-        return std::string(name) == "PieceRet" && ++made > 10;
-    });
+    AllocationFailure previous = SetAllocationFailure(
+        [&made](std::size_t, const char *name) { return std::string(name) == "PieceRet" && ++made > 10; });
     picture = fixtures::PictureOf(fixtures::Pattern(320, 240));
     pieceCount = 50;
     EXPECT_FALSE(CreatePieceMask(picture, maskSheet, false));
@@ -260,7 +261,8 @@ TEST_F(CuttingTest, BringToFrontKeepsTheOrderLinked)
         const char *what;
         int id;
     };
-    for (const Case &c : {Case{"the back piece", 0}, Case{"a middle piece", 12}, Case{"the front piece", 24}}) {
+    for (const Case &c :
+         {Case{"the back piece", 0}, Case{"a middle piece", 12}, Case{"the front piece", 24}}) {
         SCOPED_TRACE(c.what);
         std::vector<int> before = FrontToBack();
         BringToFront(pieceTable[c.id].piece);

@@ -95,10 +95,15 @@ TEST_F(ReadBitmapFileTest, RefusesWithTheReasonsCode)
         {"JPEG inside", changed([](BmpFile &f) { f.compression = 4; }), ReadNotBitmap},
         {"RLE8 at 24 bits", changed([](BmpFile &f) { f.compression = 1; }), ReadNotBitmap},
         {"wider than the pixels", changed([](BmpFile &f) { f.width = 5; }), ReadNotBitmap},
-        {"huge", changed([](BmpFile &f) { f.width = 40000; f.height = 40000; }), ReadNotBitmap},
+        {"huge", changed([](BmpFile &f) {
+             f.width = 40000;
+             f.height = 40000;
+         }),
+         ReadNotBitmap},
         {"pixels start before the header ends", changed([](BmpFile &f) { f.offBitsOverride = 20; }),
          ReadNotBitmap},
-        {"pixels start after the end", changed([](BmpFile &f) { f.offBitsOverride = 1 << 20; }), ReadNotBitmap},
+        {"pixels start after the end", changed([](BmpFile &f) { f.offBitsOverride = 1 << 20; }),
+         ReadNotBitmap},
         {"colour table beyond the end", changed([](BmpFile &f) { f.bitCount = 8; }), ReadNotBitmap},
     };
     for (const Case &c : cases) {
@@ -205,7 +210,8 @@ TEST_F(ReadBitmapFileTest, ColourMasksPickTheChannels)
     file.bitCount = 16;
     file.compression = 3;
     file.colourTable = {0xF800, 0x07E0, 0x001F};
-    file.pixels = QByteArray::fromHex("e007" "0080");
+    file.pixels = QByteArray::fromHex("e007"
+                                      "0080");
     Read(file.bytes());
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->bitmap->pixel(0, 0), 0xFF00FF00u);
@@ -230,7 +236,14 @@ TEST_F(ReadBitmapFileTest, RunLengthFilesAreDecoded)
     rle8.bitCount = 8;
     rle8.compression = 1;
     rle8.colourTable = {Black, Red, Green, Blue};
-    rle8.pixels = QByteArray::fromHex("0301" "00030203" "02" "00" "0000" "00020101" "0903" "0001");
+    rle8.pixels = QByteArray::fromHex("0301"
+                                      "00030203"
+                                      "02"
+                                      "00"
+                                      "0000"
+                                      "00020101"
+                                      "0903"
+                                      "0001");
     Read(rle8.bytes());
     ASSERT_NE(picture, nullptr);
     const auto row = [this](int y) {
@@ -248,7 +261,10 @@ TEST_F(ReadBitmapFileTest, RunLengthFilesAreDecoded)
     rle4.bitCount = 4;
     rle4.compression = 2;
     rle4.height = 1;
-    rle4.pixels = QByteArray::fromHex("0212" "0003" "3210" "0001");
+    rle4.pixels = QByteArray::fromHex("0212"
+                                      "0003"
+                                      "3210"
+                                      "0001");
     Read(rle4.bytes());
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(row(0), (std::vector<QRgb>{Red, Green, Blue, Green, Red}));
@@ -292,8 +308,8 @@ TEST_F(ReadBitmapFileTest, NewPaletteGoesIntoTheBacking)
     backing->dc->SelectPalette(&stock);
     for (int round = 0; round < 2; ++round) {
         FreeMemBitmap(picture);
-        picture = ReadBitmapFile(Write(dir, QStringLiteral("p.bmp"), Encode(PrimaryPicture(2, 2), 24).bytes()),
-                                 &code, backing);
+        picture = ReadBitmapFile(
+            Write(dir, QStringLiteral("p.bmp"), Encode(PrimaryPicture(2, 2), 24).bytes()), &code, backing);
         ASSERT_NE(picture, nullptr);
         EXPECT_EQ(backing->dc->palette(), CurrentPalette());
         EXPECT_EQ(backing->previousPalette, &stock);
@@ -322,7 +338,8 @@ TEST_F(ReadBitmapFileTest, AllocationFailuresAreToldAndGiveNoPicture)
         SetAllocationFailure(std::move(previous));
         EXPECT_EQ(code, ReadNotBitmap);
         ASSERT_EQ(failures.texts.size(), 1);
-        EXPECT_TRUE(failures.texts[0].contains(QStringLiteral(" for %1 in ReadBitmapFile failed.").arg(failing)))
+        EXPECT_TRUE(
+            failures.texts[0].contains(QStringLiteral(" for %1 in ReadBitmapFile failed.").arg(failing)))
             << failures.texts[0].toStdString();
     }
     AlertLog failures;

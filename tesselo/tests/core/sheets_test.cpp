@@ -18,8 +18,8 @@ protected:
     // Every piece's outline alone, drawn on a white sheet the size of the mask sheet.
     MemBitmap *Outlines() const
     {
-        MemBitmap *outlines = NewMemBitmap(maskSheet, WidthOf(maskSheet), HeightOf(maskSheet), gdi::Format::Mono,
-                                           "outlines", "test");
+        MemBitmap *outlines = NewMemBitmap(maskSheet, WidthOf(maskSheet), HeightOf(maskSheet),
+                                           gdi::Format::Mono, "outlines", "test");
         gdi::FillRect(outlines->dc, {0, 0, WidthOf(outlines), HeightOf(outlines)}, gdi::White);
         gdi::Point pts[2 * EdgePoints];
         for (int id = 0; id < total; ++id)
@@ -70,7 +70,8 @@ protected:
         const auto cornerToCorner = [](const Cover &c) {
             for (int a = 0; a < std::min(c.count, 4); ++a) {
                 for (int b = 0; b < std::min(c.count, 4); ++b) {
-                    if (c.ids[b] / cols - c.ids[a] / cols == 1 && std::abs(c.ids[b] % cols - c.ids[a] % cols) == 1)
+                    if (c.ids[b] / cols - c.ids[a] / cols == 1 &&
+                        std::abs(c.ids[b] % cols - c.ids[a] % cols) == 1)
                         return true;
                 }
             }
@@ -197,11 +198,12 @@ TEST_F(SheetsTest, DrawPieceShowsTheShapeClippedToTheRectangle)
     }
 
     const QRect box(piece.x, piece.y, piece.w, piece.h);
-    const QRect clips[] = {QRect(60, 45, 30, 20), QRect(0, 0, 70, 55), QRect(80, 60, 120, 140),
-                           QRect(box.right() + 1, 0, 50, 200), QRect(0, 0, 50, 40), QRect(150, 150, 10, 10)};
+    const QRect clips[] = {QRect(60, 45, 30, 20),   QRect(0, 0, 70, 55),
+                           QRect(80, 60, 120, 140), QRect(box.right() + 1, 0, 50, 200),
+                           QRect(0, 0, 50, 40),     QRect(150, 150, 10, 10)};
     for (const QRect &clip : clips) {
-        SCOPED_TRACE(testing::Message() << clip.x() << "," << clip.y() << " " << clip.width() << "x"
-                                        << clip.height());
+        SCOPED_TRACE(testing::Message()
+                     << clip.x() << "," << clip.y() << " " << clip.width() << "x" << clip.height());
         blank();
         DrawPiece(&piece, clip, picSheet, maskSheet, table);
         int wrong = 0;

@@ -92,8 +92,8 @@ TEST(Blit, TouchesOnlyWhatLiesInsideBothBitmaps)
     {
         int x, y, width, height, sourceX, sourceY;
     };
-    const Case cases[] = {{1, 1, 3, 2, 0, 0},  {-2, -1, 5, 4, 0, 0}, {4, 3, 5, 4, 0, 0},
-                          {0, 0, 6, 5, -2, -1}, {2, 2, 9, 9, 3, 2},  {0, 0, 0, 3, 0, 0},
+    const Case cases[] = {{1, 1, 3, 2, 0, 0},    {-2, -1, 5, 4, 0, 0}, {4, 3, 5, 4, 0, 0},
+                          {0, 0, 6, 5, -2, -1},  {2, 2, 9, 9, 3, 2},   {0, 0, 0, 3, 0, 0},
                           {-100, 0, 3, 3, 0, 0}, {0, 0, 2, 2, 9, 9}};
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.x << "," << c.y << " " << c.width << "x" << c.height << " from "
@@ -105,8 +105,8 @@ TEST(Blit, TouchesOnlyWhatLiesInsideBothBitmaps)
             for (int x = 0; x < 6; ++x) {
                 const int sx = c.sourceX + x - c.x;
                 const int sy = c.sourceY + y - c.y;
-                const bool inside = x >= c.x && x < c.x + c.width && y >= c.y && y < c.y + c.height && sx >= 0 &&
-                                    sy >= 0 && sx < 5 && sy < 4;
+                const bool inside = x >= c.x && x < c.x + c.width && y >= c.y && y < c.y + c.height &&
+                                    sx >= 0 && sy >= 0 && sx < 5 && sy < 4;
                 EXPECT_EQ(dest->pixel(x, y), inside ? source->pixel(sx, sy) : 0xFF808080) << x << "," << y;
             }
         }

@@ -47,8 +47,8 @@ TEST(Line, DrawsBothEndsOnePixelPerStep)
         Point from;
         Point to;
     };
-    const Case cases[] = {{{2, 3}, {17, 3}}, {{5, 18}, {5, 1}}, {{1, 1}, {12, 12}}, {{18, 2}, {3, 9}},
-                          {{4, 19}, {9, 0}}, {{7, 7}, {7, 7}}};
+    const Case cases[] = {{{2, 3}, {17, 3}}, {{5, 18}, {5, 1}}, {{1, 1}, {12, 12}},
+                          {{18, 2}, {3, 9}}, {{4, 19}, {9, 0}}, {{7, 7}, {7, 7}}};
     for (const Case &c : cases) {
         Canvas canvas(20, 20);
         MoveToEx(&canvas.dc, c.from.x, c.from.y);
@@ -86,9 +86,9 @@ TEST(PolyBezier, StraightControlPointsGiveAStraightLine)
 TEST(PolyBezier, CurveMovedByWholePixelsKeepsItsPixels)
 {
     // A knob like the pieces' edges, drawn at two places.
-    const Point knob[] = {{0, 0},   {0, 8},    {0, 14},  {-4, 16}, {-6, 17}, {-9, 16}, {-10, 14},
+    const Point knob[] = {{0, 0},    {0, 8},    {0, 14},   {-4, 16},  {-6, 17},  {-9, 16},  {-10, 14},
                           {-11, 12}, {-15, 14}, {-15, 20}, {-15, 26}, {-11, 28}, {-10, 26}, {-9, 24},
-                          {-6, 23}, {-4, 24},   {0, 26},  {0, 32},  {0, 40}};
+                          {-6, 23},  {-4, 24},  {0, 26},   {0, 32},   {0, 40}};
     const auto draw = [&knob](Canvas &canvas, Point at) {
         std::vector<Point> moved;
         for (const Point &p : knob)
