@@ -280,5 +280,46 @@ TEST_F(UnderpassTest, TouchingTheRoadsideOfAnOtherTileShowsAHiddenCarAgain)
     EXPECT_EQ(fields.WallCount1, 1);
 }
 
+// The 640 x 480 screen: tiles of 128 x 120 and marker colour 245. The crossing at column 2, row 2 spans
+// x 257..384 and y 241..360; its north-south road runs on x 279..362, the lower bar on y 346..356, the
+// west-east road on y 259..342 and the band above it on y 256..258.
+class Underpass640Test : public DriveTest
+{
+protected:
+    Underpass640Test()
+        : DriveTest(dgc::dm640x480x8)
+    {}
+    void SetUp() override
+    {
+        DriveTest::SetUp();
+        SetUpRace(TrackOf({12, 12, 12, 12, 12, //
+                           12, 12, 5,  12, 12, //
+                           6,  6,  7,  6,  6,  //
+                           12, 12, 5,  12, 12}));
+        ClearCones();
+        sound.pollsPerPlay = 0;
+        fields.StartPending = false;
+        Place(2, 60, 30, 8, 0);
+    }
+};
+
+TEST_F(Underpass640Test, TheSmallCrossingsMarkersSendACarThroughTheUnderpassToo)
+{
+    ASSERT_EQ(fields.MarkerColour, 245);
+    Place(1, 300, 362, 0, 4);
+    RunStep();
+    EXPECT_FALSE(fields.Hidden1);
+    RunStep(); // touches the lower bar at y 354
+    ASSERT_TRUE(fields.Hidden1);
+    EXPECT_EQ(Car(1).Y(), 354 - CarHeight - 25 - 4);
+    int frames = 0;
+    while (!fields.Reappear1 && frames++ < 40)
+        RunStep();
+    ASSERT_TRUE(fields.Reappear1);
+    EXPECT_LT(Car(1).Y() + CarHeight, 245); // beyond the upper bar, on the straight above
+    RunStep();
+    EXPECT_TRUE(Car(1).Visible);
+}
+
 } // namespace
 } // namespace drivetest
