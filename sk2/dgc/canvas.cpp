@@ -31,12 +31,18 @@ void DGCCanvas::SetFontName(const QString &family)
 
 void DGCCanvas::SetFontSize(int points)
 {
-    SetFontHeight(PointsToPixels(points));
+    // A size sets the height of the characters themselves.
+    m_font.setPixelSize(std::max(PointsToPixels(points), 1));
 }
 
 void DGCCanvas::SetFontHeight(int pixels)
 {
-    m_font.setPixelSize(std::max(pixels, 1));
+    // A height sets the height of the whole character cell, leading included: the largest font whose
+    // lines are no taller.
+    int size = std::max(pixels, 1);
+    m_font.setPixelSize(size);
+    while (size > 1 && QFontMetrics(m_font).height() > pixels)
+        m_font.setPixelSize(--size);
 }
 
 int DGCCanvas::TextWidth(const QString &text) const

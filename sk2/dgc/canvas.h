@@ -22,8 +22,9 @@ public:
 
     DGCCanvas(TDGCSurface &target, const DGCPalette &palette);
 
-    // Font: name, size in points (at 96 pixels per inch, as the class library counts them) or height
-    // in pixels, and colour. The default is "Arial" at 10 points in black.
+    // Font: name, size in points (the height of the characters, at 96 pixels per inch as the class
+    // library counts them) or height in pixels (the height of a whole line of text), and colour. The
+    // default is "Arial" at 10 points in black.
     void SetFontName(const QString &family);
     void SetFontSize(int points);
     void SetFontHeight(int pixels);

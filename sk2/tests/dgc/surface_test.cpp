@@ -3,6 +3,8 @@
 #include "palette.h"
 #include "surface.h"
 
+#include <QFontMetrics>
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -190,15 +192,28 @@ TEST_F(CanvasTest, TextOutDrawsInTheFontColourWithClearOrSolidBackground)
     EXPECT_TRUE(IndexesIn(5, 30, 5 + width, 30 + canvas.TextHeight(text)).contains(20));
 }
 
-TEST_F(CanvasTest, FontSizesInPointsCountAt96PixelsPerInch)
+TEST_F(CanvasTest, FontSizesCountCharactersAt96PixelsPerInchAndHeightsWholeLines)
 {
     const struct
     {
         int points, pixels;
     } cases[] = {{28, 37}, {24, 32}, {20, 27}, {16, 21}};
+    canvas.SetFontName(QStringLiteral("Times New Roman"));
     for (const auto &c : cases) {
         canvas.SetFontSize(c.points);
         EXPECT_EQ(canvas.FontPixelHeight(), c.pixels) << c.points;
+    }
+    // A height in pixels is that of a whole line: the characters come out smaller.
+    for (int height : {16, 21, 30}) {
+        canvas.SetFontHeight(height);
+        EXPECT_LE(canvas.TextHeight(QStringLiteral("0")), height);
+        EXPECT_LT(canvas.FontPixelHeight(), height);
+        canvas.SetFontSize(1);
+        canvas.SetFontHeight(height);
+        const int size = canvas.FontPixelHeight();
+        QFont larger = canvas.Font();
+        larger.setPixelSize(size + 1);
+        EXPECT_GT(QFontMetrics(larger).height(), height) << "the largest font that fits";
     }
 }
 

@@ -210,7 +210,7 @@ TEST_F(RaceTest, IntroFadesInWithTheRaceNumberCentred)
         canvas.TextOut(400 - width / 2, line.y, line.text);
     }
     EXPECT_EQ(race.DGCScreen1.Front(), expected);
-    EXPECT_EQ(display.Shown().pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(display.Shown().pixel(0, 0), race.DGCScreen1.Palette().Colour(0)) << "at full brightness";
     const int white = race.DGCScreen1.Palette().NearestIndex(qRgb(255, 255, 255));
     int whitePixels = 0;
     for (int y = 400; y < 440; ++y)
