@@ -44,13 +44,14 @@ bool TouchesOffRoad(const TRaceScene &scene, const TDGCSprite &car)
     return image && image->Overlaps(car.X(), car.Y(), scene.Screen.Back(), 0, 0, true);
 }
 
-void MarkVisited(TRaceScene &scene, const TDGCSprite &car, TVisitedFlags &visited, int &tileValue)
+// Marks the cell under the car's reference point as visited and returns its map value.
+int MarkVisited(TRaceScene &scene, const TDGCSprite &car, TVisitedFlags &visited)
 {
     const auto tile = scene.Screen.TileAt(car.X() + 10, car.Y() + 14);
-    tileValue = tile.value;
     // Values below 8 are road and the pond: a pond once entered must then be entered every lap.
     if (tile.column >= 0 && tile.row >= 0 && tile.value < PlainGrassValue)
         visited[std::size_t(tile.column)][std::size_t(tile.row)] = Visited;
+    return tile.value;
 }
 
 // Carries the car over the band of grass beside the crossing's other road, down or up by its own
@@ -160,8 +161,7 @@ void DriveCar(TRaceScene &scene, int player)
     fields.Step.Dx = car.X() - fields.Step.OldX;
     fields.Step.Dy = car.Y() - fields.Step.OldY;
 
-    int tileValue = 0;
-    MarkVisited(scene, car, fields.Visited, tileValue);
+    const int tileValue = MarkVisited(scene, car, fields.Visited);
     if (fields.Reappear) {
         car.Visible = true;
         fields.Hidden = false;
