@@ -151,7 +151,8 @@ bool CutPieces(const MemBitmap *picture, MemBitmap *maskSheet)
 {
     const int W = WidthOf(picture);
     const int H = HeightOf(picture);
-    const int N = pieceCount;
+    // The piece table holds no more than the largest count on offer.
+    const int N = std::min(pieceCount, MaxPieceCount);
     FreePieces();
     cols = rows = total = 0;
     if (W <= 0 || H <= 0 || N <= 0)
