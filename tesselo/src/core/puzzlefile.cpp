@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace tesselo {
@@ -87,17 +88,22 @@ bool CopyAll(QIODevice &from, QIODevice &to)
     }
 }
 
-// The rest of the file, to its end.
+// The rest of the file, to its end, read in large blocks into room reserved up front when the size is
+// known.
 bool ReadRest(QIODevice &in, QByteArray &bytes)
 {
-    char block[CopyBlock];
+    constexpr qint64 Block = 1 << 20;
+    if (!in.isSequential())
+        bytes.reserve(qsizetype(std::max<qint64>(0, in.size() - in.pos())));
     for (;;) {
-        const qint64 got = in.read(block, CopyBlock);
+        const qsizetype had = bytes.size();
+        bytes.resize(had + Block);
+        const qint64 got = in.read(bytes.data() + had, Block);
+        bytes.resize(had + std::max<qint64>(got, 0));
         if (got < 0)
             return false;
         if (got == 0)
             return true;
-        bytes.append(block, got);
     }
 }
 
