@@ -78,13 +78,15 @@ void TDGCScreen::Open()
 
 void TDGCScreen::Close()
 {
+    const bool looping = m_frameTimer.isActive();
     m_frameTimer.stop();
     if (!m_open)
         return;
     m_open = false;
     if (m_display)
         m_display->Close();
-    emit FrameLoopEnded();
+    if (looping)
+        emit FrameLoopEnded();
 }
 
 bool TDGCScreen::StepFrame()
@@ -112,7 +114,7 @@ bool TDGCScreen::StepFrame()
 void TDGCScreen::RunFramePass()
 {
     StepFrame();
-    if (!m_open || !m_flippingEnabled) {
+    if (m_frameTimer.isActive() && (!m_open || !m_flippingEnabled)) {
         m_frameTimer.stop();
         emit FrameLoopEnded();
     }

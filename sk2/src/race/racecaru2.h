@@ -52,6 +52,8 @@ public:
 
     // Shows the form modally; the race runs until the form closes.
     int ShowModal() { return exec(); }
+    // Closing the form gives the display and the sound back at once.
+    void done(int result) override;
     // What showing the form sets off: audio and screen open, the set-up runs and frames begin. Called
     // from the first show; tests of a form that is not shown may call it themselves.
     void OpenScreen();
@@ -122,7 +124,6 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void done(int result) override;
 
 private:
     // A car's move in this frame: its position before MoveAll and its step.

@@ -1,6 +1,7 @@
 #include "racefixture.h"
 
 #include <QTest>
+#include <QTimer>
 
 using namespace racetest;
 
@@ -149,5 +150,32 @@ TEST_F(RaceFrameTest, EscapeClosesTheFormAtAnyTimeAndWritesNothing)
     EXPECT_FALSE(display.IsOpen()) << "the display is given back";
     EXPECT_FALSE(race.DGCScreen1.StepFrame());
     EXPECT_EQ(SettingsFile(), settingsBefore);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(RaceFrameTest, ShownModallyOnItsOwnScreenItRunsFramesUntilEscape)
+{
+    RacePlatform platform;
+    platform.audio = std::make_unique<NoSound>();
+    platform.showError = [this](const QString &message) { errors << message; };
+    Tskrace2game race(std::move(platform));
+    EXPECT_TRUE(race.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(race.windowTitle(), "skrace2game");
+
+    // Once the first frame has scattered the cones, Escape is pressed.
+    bool sawBlankPointer = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!race.isVisible() || race.DGCSpriteMgr1.Count() < 2 || race.DGCSpriteMgr1.Sprite(1)->Stopped)
+            return;
+        sawBlankPointer = race.cursor().shape() == Qt::BlankCursor;
+        QTest::keyClick(&race, Qt::Key_Escape);
+    });
+    watch.start(5);
+    QTimer::singleShot(20000, &race, [&] { race.done(QDialog::Accepted); }); // a safety net only
+
+    EXPECT_EQ(race.ShowModal(), QDialog::Rejected);
+    EXPECT_TRUE(sawBlankPointer);
+    EXPECT_NE(race.cursor().shape(), Qt::BlankCursor) << "the pointer is given back";
     EXPECT_TRUE(errors.isEmpty());
 }
