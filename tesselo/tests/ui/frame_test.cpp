@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -363,6 +364,37 @@ TEST_F(PlayTest, ExitAsksTwiceForAnUnsavedPuzzleAndStaysOpenWhenTheSaveFails)
     EXPECT_FALSE(frame->isVisible());
     EXPECT_EQ(answerer.titles.value(answerer.titles.size() - 1), QStringLiteral("Exit Tesselo"));
     EXPECT_EQ(answerer.texts.size(), 2);
+}
+
+TEST_F(FrameTest, ScrollBarsMoveTheTableByLinesPagesAndTheReleasedThumb)
+{
+    QScrollBar *bar = frame->tableWindow()->horizontalScrollBar();
+    const Table &table = frame->game().table();
+    const int page = (2 * table.client().width()) / 3;
+    ASSERT_EQ(bar->maximum(), 2047 - table.client().width());
+
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(table.scroll().x(), 10);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(table.scroll().x(), 10 + page);
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(table.scroll().x(), 0);
+    EXPECT_EQ(bar->value(), 0);
+
+    // Dragging the thumb moves nothing until it is let go.
+    bar->setSliderDown(true);
+    bar->setSliderPosition(500);
+    EXPECT_EQ(table.scroll().x(), 0);
+    bar->setSliderDown(false);
+    EXPECT_EQ(table.scroll().x(), 500);
+
+    // The last line reaches the table's edge; the thumb stops at its range's end.
+    for (int i = 0; i < 200; ++i)
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(table.scroll().x(), 2048 - table.client().width());
+    EXPECT_EQ(bar->value(), bar->maximum());
 }
 
 TEST_F(FrameTest, ExitWithoutAPuzzleAsksNothing)

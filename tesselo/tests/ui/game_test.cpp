@@ -274,4 +274,48 @@ TEST_F(GameTest, TheTableShowsThePiecesAndTheDraggedGroupOverTheBacking)
     EXPECT_EQ(screen.pixel(100, 400), inside);
 }
 
+// A picture only one cell high: its pieces' boxes are twice its height, far more than the 1.2 times the
+// picture that the drag composite is first made for.
+TEST(WideGroupTest, AGroupTallerThanThePictureIsDraggedWhole)
+{
+    QTemporaryDir dir;
+    MessageLog log;
+    Game game;
+    game.table().Resize(QSize(800, 600));
+    pieceCount = 25;
+    pieceStyle = 0;
+    SeedRandom(2);
+    ASSERT_EQ(game.NewPicture(WritePicture(dir, QStringLiteral("strip.bmp"), 200, 20), false), 0);
+    ASSERT_TRUE(game.BuildPuzzle(false));
+    ASSERT_EQ(rows, 1);
+
+    // Put the whole strip together at (100, 100) as one group.
+    for (int id = 0; id < total; ++id) {
+        Piece &p = *pieceTable[id].piece;
+        p.x = 100 + p.srcX;
+        p.y = 100 + p.srcY;
+        pieceTable[id].group = 0;
+        pieceTable[id].next = id + 1 < total ? id + 1 : id;
+    }
+    placed = total;
+    game.table().RedrawTable(QRect(0, 0, TableWidth, TableHeight));
+
+    const Piece &middle = *pieceTable[total / 2].piece;
+    const QPoint grab(middle.x + middle.w / 2, middle.y + middle.h / 2);
+    ASSERT_TRUE(game.Press(grab));
+    game.DragStep(grab + QPoint(30, 200));
+
+    QImage screen(800, 600, QImage::Format_RGB32);
+    {
+        QPainter painter(&screen);
+        game.table().Paint(painter, screen.rect());
+    }
+    // The picture's lowest rows, moved with the group, are all there.
+    for (int x : {20, 106, 180}) {
+        const QRgb expected = qRgb((x * 255) / 200, (18 * 255) / 20, ((x + 18) * 97) % 256);
+        EXPECT_EQ(screen.pixel(100 + 30 + x, 100 + 200 + 18), expected) << "column " << x;
+    }
+    game.Drop();
+}
+
 } // namespace
