@@ -61,7 +61,6 @@ FrameWindow::FrameWindow(QWidget *parent)
         m_status->RepaintScore();
         m_status->RepaintPieces();
     });
-    connect(m_table, &TableWindow::dropped, this, [this] { m_game.SetDirty(true); });
     resize(800, 600);
 }
 
@@ -69,6 +68,9 @@ FrameWindow::~FrameWindow()
 {
     m_game.StopClock();
     m_game.SetClock(nullptr);
+    // The table and status windows use the game: they go before it does.
+    m_client->removeEventFilter(this);
+    delete takeCentralWidget();
     SetAlertSink(std::move(m_previousSink));
 }
 

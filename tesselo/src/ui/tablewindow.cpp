@@ -136,7 +136,6 @@ void TableWindow::mouseReleaseEvent(QMouseEvent *event)
     }
     const DropOutcome outcome = m_game.Drop(m_joined);
     viewport()->update(outcome.windowArea);
-    emit dropped();
     if (outcome.finished)
         ShowMessageBox(this, AlertIcon::None, QStringLiteral("Victory!!!"),
                        QStringLiteral("Congratulations! You finished the puzzle!"));

@@ -24,10 +24,6 @@ public:
     // Brings both scroll bars in line with the table's size and scroll position.
     void SyncScrollBars();
 
-signals:
-    // A drop ended: the puzzle has changed.
-    void dropped();
-
 protected:
     bool viewportEvent(QEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
