@@ -21,15 +21,26 @@ void PollIfAvailable(TInputDevice *device, dgc::TDGCSprite &car)
 
 } // namespace
 
-TRaceInputs CreateInputDevices(const Settings &settings, const win::InputServices &services)
+TRaceInputs CreateInputDevices(const Settings &settings, const win::InputServices &services,
+                               std::int32_t device1, std::int32_t device2)
 {
     TRaceInputs inputs;
-    const PlayerInput player1 = ReadPlayerInput(settings, 1);
+    PlayerInput player1 = ReadPlayerInput(settings, 1);
+    player1.InputDevice = device1;
     inputs.Input1 = CreateInputDevice(player1, services);
-    if (player1.InputDevice == MouseDevice)
+    if (device1 == MouseDevice)
         services.pointer.SetCursorPos(MouseStartX, MouseStartY);
-    inputs.Input2 = CreateInputDevice(ReadPlayerInput(settings, 2), services);
+    PlayerInput player2 = ReadPlayerInput(settings, 2);
+    player2.InputDevice = device2;
+    inputs.Input2 = CreateInputDevice(player2, services);
     return inputs;
+}
+
+TRaceInputs CreateInputDevices(const Settings &settings, const win::InputServices &services)
+{
+    return CreateInputDevices(settings, services,
+                              settings.ReadInteger(Keys::InputDevice(1), RaceDefaults::InputDevice),
+                              settings.ReadInteger(Keys::InputDevice(2), RaceDefaults::InputDevice));
 }
 
 void PollInput(TInputDevice &device, dgc::TDGCSprite &car)
@@ -46,15 +57,15 @@ void PollInput(TInputDevice &device, dgc::TDGCSprite &car)
     device.Fire2();
 }
 
-void PollInputs(TRaceFields &fields, TRaceInputs &inputs, dgc::TDGCSprite &car1, dgc::TDGCSprite &car2,
-                std::uint32_t now, int turnDelay)
+void PollInputs(TRaceFields &fields, TInputDevice *input1, TInputDevice *input2, dgc::TDGCSprite &car1,
+                dgc::TDGCSprite &car2, std::uint32_t now, int turnDelay)
 {
     // Unsigned difference: right across the tick count's wrap.
     if (std::uint32_t(now - fields.LastPoll) <= std::uint32_t(turnDelay))
         return;
     fields.LastPoll = now;
-    PollIfAvailable(inputs.Input1.get(), car1);
-    PollIfAvailable(inputs.Input2.get(), car2);
+    PollIfAvailable(input1, car1);
+    PollIfAvailable(input2, car2);
 }
 
 } // namespace sk2::race

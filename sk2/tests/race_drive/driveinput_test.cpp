@@ -26,7 +26,7 @@ protected:
     // One frame's input step at the present time, then the clock moves on one 16 ms refresh.
     void PollFrame(TRaceInputs &inputs)
     {
-        PollInputs(fields, inputs, Car(1), Car(2), clock.TickCount(), 50);
+        PollInputs(fields, inputs.Input1.get(), inputs.Input2.get(), Car(1), Car(2), clock.TickCount(), 50);
         clock.Advance(16);
     }
 
@@ -137,6 +137,15 @@ TEST_F(DriveInputTest, AMissingJoystickOrAnUnknownDeviceCodeLeavesThatCarStandin
         EXPECT_NEAR(Car(1).Speed(), 0.1, Step) << code;
         EXPECT_DOUBLE_EQ(Car(2).Speed(), 0) << code;
     }
+}
+
+TEST_F(DriveInputTest, TheDeviceCodesReadAtTheSetUpChooseTheDevices)
+{
+    const TRaceInputs inputs = CreateInputDevices(Settings(), services, 7, 1);
+    EXPECT_FALSE(inputs.Input1);
+    ASSERT_TRUE(inputs.Input2);
+    EXPECT_TRUE(inputs.Input2->Available); // the mouse, though the settings file names none
+    EXPECT_TRUE(pointer.moves.isEmpty());
 }
 
 TEST_F(DriveInputTest, AJoystickPluggedInSteersItsPlayersCar)

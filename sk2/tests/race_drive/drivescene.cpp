@@ -231,7 +231,7 @@ bool DriveTest::RunFrame(TRaceInputs &inputs)
         UpdateRace(scene);
         SpriteMgr1.DrawAll();
         SpriteMgr2.DrawAll();
-        PollInputs(fields, inputs, Car(1), Car(2), screen.TickCount(), 50);
+        PollInputs(fields, inputs.Input1.get(), inputs.Input2.get(), Car(1), Car(2), screen.TickCount(), 50);
     };
     return screen.StepFrame();
 }
