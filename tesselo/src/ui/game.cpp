@@ -34,11 +34,12 @@ std::unique_ptr<QTemporaryFile> CopyToWorkingCopy(const QString &path)
         return nullptr;
     char block[CopyBlock];
     for (;;) {
+        // A copy cut short by a failing read would be saved into puzzles that could never be opened.
         const qint64 got = source.read(block, CopyBlock);
-        if (got <= 0)
-            break;
-        if (copy->write(block, got) != got)
+        if (got < 0 || (got > 0 && copy->write(block, got) != got))
             return nullptr;
+        if (got == 0)
+            break;
     }
     return copy->flush() ? std::move(copy) : nullptr;
 }

@@ -22,7 +22,7 @@ public:
 };
 
 // The game behind the windows: the current picture with its working copy, the puzzle's bitmaps, the
-// table, the play clock and the dirty flag. Messages go through Tell; the windows repaint themselves
+// table, the play clock and the dirty flag. Messages go through ShowAlert; the windows repaint themselves
 // from what these calls return.
 class Game
 {

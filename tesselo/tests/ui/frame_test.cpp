@@ -95,6 +95,8 @@ protected:
 
 TEST_F(FrameTest, MenusStartGrayAndFollowThePuzzle)
 {
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tesselo"));
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/tesselo/icon.png")));
     EXPECT_FALSE(Enabled(IDM_F_NEWJIGSAW));
     EXPECT_TRUE(Enabled(IDM_F_NEWPICTURE));
     EXPECT_TRUE(Enabled(IDM_F_OPEN));
