@@ -112,7 +112,6 @@ void Game::AdoptPicture(MemBitmap *picture, std::unique_ptr<QTemporaryFile> work
     if (m_bitmaps.scratchPic)
         m_bitmaps.scratchMask =
             MakeBitmap(m_bitmaps.scratchPic, scratch, true, "bmScratchMask", "IDM_F_NEWPICTURE");
-    m_table.ShowPicture();
 }
 
 long Game::NewPicture(const QString &path, bool keepPuzzle)
@@ -133,6 +132,7 @@ long Game::NewPicture(const QString &path, bool keepPuzzle)
     if (!copy)
         ShowAlert(AlertIcon::None, QStringLiteral("NewPicture"), QStringLiteral("Error copying bitmap file"));
     AdoptPicture(picture, std::move(copy));
+    m_table.ShowPicture();
     return 0;
 }
 
@@ -223,8 +223,10 @@ int Game::Open(const QString &path)
     // The whole file is sound: only now does the puzzle in play give way.
     EndPuzzle();
     AdoptPicture(picture, std::move(copy));
-    if (!InstallPuzzle(puzzle) || !BuildPuzzle(true))
+    if (!InstallPuzzle(puzzle) || !BuildPuzzle(true)) {
+        m_table.ShowPicture();
         return -1;
+    }
     m_dirty = false;
     return 0;
 }
