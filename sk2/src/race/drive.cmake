@@ -6,7 +6,8 @@ add_library(sk2_race_drive STATIC
     ${CMAKE_CURRENT_LIST_DIR}/driveinput.cpp ${CMAKE_CURRENT_LIST_DIR}/driveinput.h
     ${CMAKE_CURRENT_LIST_DIR}/raceflow.cpp ${CMAKE_CURRENT_LIST_DIR}/raceflow.h
     ${CMAKE_CURRENT_LIST_DIR}/raceflowscreens.cpp ${CMAKE_CURRENT_LIST_DIR}/raceflowscreens.h
-    ${CMAKE_CURRENT_LIST_DIR}/raceflowsound.cpp ${CMAKE_CURRENT_LIST_DIR}/raceflowsound.h)
+    ${CMAKE_CURRENT_LIST_DIR}/raceflowsound.cpp ${CMAKE_CURRENT_LIST_DIR}/raceflowsound.h
+    ${CMAKE_CURRENT_LIST_DIR}/racerandom.cpp ${CMAKE_CURRENT_LIST_DIR}/racerandom.h)
 target_include_directories(sk2_race_drive PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(sk2_race_drive PUBLIC sk2_core sk2_dgc sk2_input)
 

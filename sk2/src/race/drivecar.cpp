@@ -67,10 +67,9 @@ void JumpAcross(TDGCSprite &car, int dy, int gap)
     }
 }
 
-void Underpass(TRaceScene &scene, TDGCSprite &car, TPlayerFields &player, int tileValue,
-               const TCarPoints &points)
+void Underpass(TDGCSprite &car, TPlayerFields &player, int tileValue, const TCarPoints &points)
 {
-    const std::uint8_t marker = scene.Fields.MarkerColour;
+    const std::uint8_t marker = ::MarkerColour;
     const bool crossingRules = tileValue == 6 || marker == 245;
     if (!crossingRules) {
         car.Visible = true;
@@ -171,7 +170,7 @@ void DriveCar(TRaceScene &scene, int player)
         fields.WallCount = 0;
         return;
     }
-    Underpass(scene, car, fields, tileValue, ReadCarPoints(scene.Screen.Back(), car));
+    Underpass(car, fields, tileValue, ReadCarPoints(scene.Screen.Back(), car));
     if (car.Speed() > 0 && !fields.Hidden)
         WallResponse(scene, car, fields);
     ++fields.WallCount;
@@ -184,7 +183,7 @@ int NearestHint(const TRaceScene &scene, int x, int y)
         return 0;
     const int column = std::clamp(x / fields.CellWidth, 0, HintGridSize - 1);
     const int row = std::clamp(y / fields.CellHeight, 0, HintGridSize - 1);
-    return fields.HintGrid[std::size_t(row)][std::size_t(column)];
+    return ::HintGrid[std::size_t(row)][std::size_t(column)];
 }
 
 int WallTurn(const TRaceScene &scene, int x, int y, int d, int h, int w)

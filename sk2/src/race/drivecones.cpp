@@ -1,27 +1,11 @@
 #include "drivecones.h"
 
 #include "drivefields.h"
+#include "racerandom.h"
 #include "screen.h"
 #include "spritemgr.h"
 
 namespace sk2::race {
-
-int TConeRandom::Next(int range)
-{
-    if (range <= 0)
-        return 0;
-    // xorshift32: small, fast and the same on every platform, unlike the standard distributions.
-    m_state ^= m_state << 13;
-    m_state ^= m_state >> 17;
-    m_state ^= m_state << 5;
-    return int((std::uint64_t(m_state) * std::uint64_t(range)) >> 32);
-}
-
-TConeRandom &ProgramConeRandom()
-{
-    static TConeRandom random;
-    return random;
-}
 
 namespace {
 
@@ -53,8 +37,8 @@ void ScatterCones(TRaceScene &scene)
         cone.Visible = true;
         int placements = 0;
         do {
-            const int x = scene.Random.Next(width);
-            cone.MoveTo(x, scene.Random.Next(height));
+            const int x = scene.Random.Random(width);
+            cone.MoveTo(x, scene.Random.Random(height));
             ++placements;
         } while (placements < MaxConePlacements && LiesOffRoad(scene, cone));
         cone.SetSpeed(0);

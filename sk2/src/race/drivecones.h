@@ -14,26 +14,6 @@ namespace sk2::race {
 
 struct TRaceScene;
 
-// Where the cones land. Not seeded from the clock: every run of the program scatters its cones on the
-// same sequence of positions.
-class TConeRandom
-{
-public:
-    explicit TConeRandom(std::uint32_t seed = DefaultSeed)
-        : m_state(seed ? seed : DefaultSeed)
-    {}
-    // A whole number from 0 to range - 1; 0 when range is not positive.
-    int Next(int range);
-
-    static constexpr std::uint32_t DefaultSeed = 0x2545F491u;
-
-private:
-    std::uint32_t m_state;
-};
-
-// The generator every race of this program run takes its cone positions from.
-TConeRandom &ProgramConeRandom();
-
 // Each frame before the game step: hides the stopped cones up to the first one still in play; when
 // every cone is stopped, scatters them all.
 void CheckCones(TRaceScene &scene);

@@ -2,6 +2,9 @@
 
 #include "spritemgr.h"
 
+std::uint8_t MarkerColour = 31;
+sk2::THintGrid HintGrid{};
+
 namespace sk2::race {
 
 TPlayerFields PlayerFields(TRaceFields &fields, int player)

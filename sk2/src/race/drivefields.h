@@ -20,9 +20,14 @@ class TDGCSprite;
 class TDGCSpriteMgr;
 } // namespace sk2::dgc
 
+// The palette index of the underpass marker lines (31 on 800 x 600 tiles, 245 on 640 x 480 ones) and
+// the steering hints of the race being run: program-wide, set by each race's set-up.
+extern std::uint8_t MarkerColour;
+extern sk2::THintGrid HintGrid;
+
 namespace sk2::race {
 
-class TConeRandom;
+class RaceRandom;
 
 // Animations of sprite manager 1 that driving starts (car 2's manager has only "car", index 0).
 namespace Animation {
@@ -74,8 +79,6 @@ struct TRaceFields
     TVisitedFlags Visited2{};
     std::int32_t CellWidth = 40;
     std::int32_t CellHeight = 30;
-    std::uint8_t MarkerColour = 31;
-    THintGrid HintGrid{};
 
     // Within one frame: each car's move, and the image each car showed when the game step began.
     TCarStep Step1;
@@ -110,7 +113,7 @@ struct TRaceScene
     dgc::TDGCSpriteMgr &SpriteMgr2; // car 2
     dgc::TDGCAudio &Audio;
     TRaceFields &Fields;
-    TConeRandom &Random;
+    RaceRandom &Random;
     // Lets the application handle pending messages while the race waits for a sound to end.
     std::function<void()> ProcessMessages;
 

@@ -3,17 +3,17 @@
 #include "ui_skrace2game.h"
 
 #include "dgcerror.h"
+#include "drivecones.h"
 #include "screenview.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QThread>
 #include <QTimer>
 
 std::int32_t RacesInMatch = 0;
 std::int32_t CurrentRaceNo = 0;
-std::uint8_t MarkerColour = 31;
-sk2::THintGrid HintGrid{};
 
 namespace sk2::race {
 
@@ -22,6 +22,18 @@ namespace {
 const char *const SpriteLibrary = ":/sk2/race/sprites.iml";
 const char *const TrackLibrary = ":/sk2/race/track45.iml";
 constexpr char Escape = 27;
+
+RaceRandom &RandomOf(const RacePlatform &platform)
+{
+    return platform.random ? *platform.random : ProgramRandom();
+}
+
+// While the race waits for a sound, the application handles its messages (Escape among them).
+void ProcessMessagesWhileWaiting()
+{
+    QCoreApplication::processEvents();
+    QThread::msleep(2);
+}
 } // namespace
 
 Tskrace2game::Tskrace2game(QWidget *parent)
@@ -33,10 +45,17 @@ Tskrace2game::Tskrace2game(RacePlatform platform, QWidget *parent)
     , DGCAudio1(std::make_unique<dgc::TDGCAudio>(std::move(platform.audio)))
     , ui(std::make_unique<Ui::skrace2game>())
     , m_platform(std::move(platform))
+    , m_scene{DGCScreen1,
+              DGCSpriteMgr1,
+              DGCSpriteMgr2,
+              *DGCAudio1,
+              *this,
+              RandomOf(m_platform),
+              ProcessMessagesWhileWaiting}
 {
     ui->setupUi(this);
-    if (!m_platform.random)
-        m_platform.random = std::make_unique<FixedSeedRandom>();
+    if (!m_platform.input)
+        m_systemInput = std::make_unique<win::SystemInput>(this);
     if (!m_platform.display)
         dgc::DGCScreenView::PrepareForm(this);
     LoadDesign();
@@ -119,6 +138,8 @@ void Tskrace2game::done(int result)
 
 void Tskrace2game::FormDestroy()
 {
+    Input1.reset();
+    Input2.reset();
     DGCScreen1.Close();
     DGCAudio1->Close();
 }
@@ -126,14 +147,7 @@ void Tskrace2game::FormDestroy()
 void Tskrace2game::DGCSpriteMgr1AnimationEnd(dgc::TDGCSprite *sprite)
 {
     // A cone whose spin has ended is parked; the finish line also ends its animation every frame.
-    if (sprite->ID < 1 || sprite->ID > ConeCount)
-        return;
-    sprite->MoveTo(0, 0);
-    sprite->Stopped = true;
-    sprite->Visible = false;
-    sprite->SetSpeed(0);
-    sprite->SetAnimation(1);
-    sprite->EdgeAction = dgc::EdgeBounce;
+    ParkSpunCone(m_scene, *sprite);
 }
 
 void Tskrace2game::DGCSpriteMgr2AnimationEnd(dgc::TDGCSprite *)

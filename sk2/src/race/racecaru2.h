@@ -7,17 +7,20 @@
 // modally with ShowModal and frees it. Showing it opens the screen, whose OnInitialize runs the set-up
 // (racesetup.cpp) and whose frames run the race (raceframe.cpp) until Escape closes the form.
 //
-// Files by role: racesetup.cpp (set-up and animations), raceframe.cpp (the frame and the game step),
-// racecones.cpp (cones), racedisplay.cpp (intro screen and heads-up boxes).
+// The race's own fields are those of TRaceFields (drivefields.h), which the driving and race-flow
+// steps work on; the form adds its components, the track, the devices and the cars.
 
 #include "animation.h"
 #include "audio.h"
+#include "drivefields.h"
+#include "driveinput.h"
 #include "imagelib.h"
 #include "maplib.h"
 #include "raceplatform.h"
 #include "screen.h"
 #include "soundlib.h"
 #include "spritemgr.h"
+#include "systeminput.h"
 #include "tracksetup.h"
 
 #include <QDialog>
@@ -34,14 +37,10 @@ class skrace2game;
 // the intro screen.
 extern std::int32_t RacesInMatch;
 extern std::int32_t CurrentRaceNo;
-// The palette index of the underpass marker lines: 31 on 800 x 600 tiles, 245 on 640 x 480 ones.
-extern std::uint8_t MarkerColour;
-// The steering hints of the race being run.
-extern sk2::THintGrid HintGrid;
 
 namespace sk2::race {
 
-class Tskrace2game : public QDialog
+class Tskrace2game : public QDialog, public TRaceFields
 {
     Q_OBJECT
 
@@ -68,41 +67,12 @@ public:
     dgc::TDGCSoundLib DGCSoundLib1;
     std::unique_ptr<dgc::TDGCAudio> DGCAudio1;
 
-    // Fields.
-    std::int32_t MatchScore1 = 0;
-    std::int32_t MatchScore2 = 0;
-    std::int32_t TrackNo = 0;
-    std::int32_t ConeCount = 0;
-    std::int32_t BonusScore1 = 0;
-    std::int32_t BonusScore2 = 0;
-    std::int32_t Laps1 = 0;
-    std::int32_t Laps2 = 0;
-    std::int32_t HudTop = 0;
-    std::int32_t HudLeft1 = 0;
-    std::int32_t HudLeft2 = 0;
-    bool StartPending = false;
-    bool OnLine1 = false;
-    bool OnLine2 = false;
-    bool Hidden1 = false;
-    bool Hidden2 = false;
-    bool Reappear1 = false;
-    bool Reappear2 = false;
-    std::uint32_t LastPoll = 0;
+    // Fields besides those of TRaceFields.
+    std::unique_ptr<TInputDevice> Input1; // empty when the player's device code names no device
+    std::unique_ptr<TInputDevice> Input2;
     dgc::TDGCRaceCar *Car1 = nullptr;
     dgc::TDGCRaceCar *Car2 = nullptr;
-    std::int32_t RaceLaps = 0;
-    std::int32_t WallCount1 = 0;
-    std::int32_t WallCount2 = 0;
-    std::int32_t StartX = 0;
-    std::int32_t StartY = 0;
-    QString Name1;
-    QString Name2;
     TTrackRec Track{};
-    std::uint8_t RoadColour = 0;
-    TVisitedFlags Visited1{};
-    TVisitedFlags Visited2{};
-    std::int32_t CellWidth = 0;
-    std::int32_t CellHeight = 0;
     // Set-up values: the tile height of the display mode, the start cell's map value and the players'
     // device codes as read from the settings.
     std::int32_t TileHeight = 0;
@@ -126,15 +96,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // A car's move in this frame: its position before MoveAll and its step.
-    struct CarStep
-    {
-        int OldX = 0;
-        int OldY = 0;
-        int Dx = 0;
-        int Dy = 0;
-    };
-
     void LoadDesign();
     void ShowError(const QString &message);
 
@@ -146,30 +107,15 @@ private:
     void CreateCars();
     void CreateCones();
     void CreateFinishLine();
+    void CreateInputDevices();
 
-    // The frame (raceframe.cpp).
-    void UpdateRace();
-    void UpdateCar1();
-    void UpdateCar2();
-    CarStep MoveCar(dgc::TDGCSpriteMgr &manager, dgc::TDGCRaceCar &car, TVisitedFlags &visited);
-
-    // Cones (racecones.cpp).
-    void CheckCones();
-    void ScatterCones();
-
-    // Intro screen and heads-up boxes (racedisplay.cpp).
-    void ShowIntro();
-    void DrawScoreBox(std::int32_t value, int player);
-    void DrawLapBox(std::int32_t value, int player);
-
-    CarStep m_step1;
-    CarStep m_step2;
-    // The image each car showed at the start of UpdateRace.
-    int m_carImage1 = -1;
-    int m_carImage2 = -1;
+    // The frame (raceframe.cpp); the steps themselves are the driving and race-flow steps.
+    void PollInput();
 
     std::unique_ptr<Ui::skrace2game> ui;
     RacePlatform m_platform;
+    std::unique_ptr<win::SystemInput> m_systemInput;
+    TRaceScene m_scene;
     bool m_screenOpened = false;
 };
 

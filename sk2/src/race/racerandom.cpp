@@ -10,4 +10,10 @@ std::int32_t FixedSeedRandom::Random(std::int32_t range)
     return std::int32_t((std::uint64_t(m_seed) * std::uint64_t(range)) >> 32);
 }
 
+RaceRandom &ProgramRandom()
+{
+    static FixedSeedRandom random;
+    return random;
+}
+
 } // namespace sk2::race

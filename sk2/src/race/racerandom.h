@@ -26,4 +26,8 @@ private:
     std::uint32_t m_seed = 0;
 };
 
+// The generator every race of this program run scatters its cones with, so that one run's races
+// continue one sequence.
+RaceRandom &ProgramRandom();
+
 } // namespace sk2::race

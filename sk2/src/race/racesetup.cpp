@@ -1,6 +1,7 @@
 // The race set-up: run once when the screen is ready (DGCScreen1Initialize).
 #include "racecaru2.h"
 
+#include "raceflowscreens.h"
 #include "racemode.h"
 #include "sk2settings.h"
 #include "trackfile.h"
@@ -52,7 +53,8 @@ void Tskrace2game::SetUpRace()
     LastPoll = 0;
     Car1 = static_cast<dgc::TDGCRaceCar *>(DGCSpriteMgr1.Sprite(0));
     Car2 = static_cast<dgc::TDGCRaceCar *>(DGCSpriteMgr2.Sprite(0));
-    ShowIntro();
+    CreateInputDevices();
+    ShowIntro(m_scene, CurrentRaceNo, RacesInMatch);
     DGCScreen1.FadeOut(1);
     DGCScreen1.Flip();
     DGCScreen1.FadeIn(100);
@@ -162,6 +164,14 @@ void Tskrace2game::CreateFinishLine()
     AddAnimation(DGCSpriteMgr1, "finish", false, 0, {0});
     dgc::TDGCStatic *line = DGCSpriteMgr1.AddStatic(0, StartX, StartY, StartDirection, FinishAnimation);
     line->EdgeAction = dgc::EdgeStopOutside;
+}
+
+void Tskrace2game::CreateInputDevices()
+{
+    const win::InputServices services = m_platform.input ? *m_platform.input : m_systemInput->Services();
+    TRaceInputs inputs = race::CreateInputDevices(Settings(), services, InputDevice1, InputDevice2);
+    Input1 = std::move(inputs.Input1);
+    Input2 = std::move(inputs.Input2);
 }
 
 } // namespace sk2::race

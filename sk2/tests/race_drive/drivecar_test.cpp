@@ -49,9 +49,9 @@ TEST_P(WallTurnTest, TurnsByTheHintAtTheSectorsLookupPointOnlyWhenAWatchedCorner
     if (auto corner = corners.find(c.offCorner); corner != corners.end())
         screen.Back().SetPixel(corner->second.first, corner->second.second, Grass);
     // -1 everywhere but the cell the sector should look at, so a wrong lookup shows.
-    for (auto &row : fields.HintGrid)
+    for (auto &row : HintGrid)
         row.fill(-1);
-    fields.HintGrid[std::size_t(c.lookRow)][std::size_t(c.lookColumn)] = 1;
+    HintGrid[std::size_t(c.lookRow)][std::size_t(c.lookColumn)] = 1;
 
     const int expected = c.turns ? c.direction + 1 : c.direction;
     EXPECT_EQ(WallTurn(scene, X, Y, c.direction, CarHeight, CarWidth), expected);
@@ -71,11 +71,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(DrivingTest, APointBeyondTheHintGridTakesTheNearestCellsHint)
 {
-    for (auto &row : fields.HintGrid)
+    for (auto &row : HintGrid)
         row.fill(0);
-    fields.HintGrid[19][19] = 1;
-    fields.HintGrid[0][0] = -1;
-    fields.HintGrid[0][19] = 1;
+    HintGrid[19][19] = 1;
+    HintGrid[0][0] = -1;
+    HintGrid[0][19] = 1;
     EXPECT_EQ(NearestHint(scene, 800, 600), 1); // the right and bottom edge: column and row 20
     EXPECT_EQ(NearestHint(scene, 799, 599), 1);
     EXPECT_EQ(NearestHint(scene, -50, -40), -1);
@@ -152,7 +152,7 @@ TEST_F(DrivingTest, CarsLeavingAWallHeadingStraightUpTurnAwayFromDirectionsZeroA
         int direction, hint, car1, car2;
     } cases[] = {{0, 0, 30, 31}, {0, 1, 1, 1}, {31, 1, 1, 0}, {1, -1, 30, 31}};
     for (const auto &c : cases) {
-        for (auto &row : fields.HintGrid)
+        for (auto &row : HintGrid)
             row.fill(std::int8_t(c.hint));
         // The top edge of the bottom straight's road is y 484: both cars overlap the grass above it.
         Place(1, 600, 482, c.direction, 2);
@@ -305,7 +305,7 @@ protected:
 
 TEST_F(Underpass640Test, TheSmallCrossingsMarkersSendACarThroughTheUnderpassToo)
 {
-    ASSERT_EQ(fields.MarkerColour, 245);
+    ASSERT_EQ(MarkerColour, 245);
     Place(1, 300, 362, 0, 4);
     RunStep();
     EXPECT_FALSE(fields.Hidden1);

@@ -125,7 +125,7 @@ TEST_F(ConeTest, EveryRunOfTheProgramScattersTheConesOnTheSameSpots)
     for (int i = 1; i <= 10; ++i)
         first.emplace_back(Cone(i).X(), Cone(i).Y());
 
-    random = TConeRandom();
+    random = FixedSeedRandom();
     ScatterCones(scene);
     for (int i = 1; i <= 10; ++i)
         EXPECT_EQ(std::make_pair(Cone(i).X(), Cone(i).Y()), first[std::size_t(i - 1)]);
@@ -137,12 +137,12 @@ TEST_F(ConeTest, AConeFindingNoRoadIn499PlacementsStaysAtTheLast)
 {
     screen.Back().Erase(Grass);
     ScatterCones(scene);
-    TConeRandom replay;
+    FixedSeedRandom replay;
     for (int i = 1; i <= 10; ++i) {
         int x = 0, y = 0;
         for (int placement = 0; placement < MaxConePlacements; ++placement) {
-            x = replay.Next(800);
-            y = replay.Next(600);
+            x = replay.Random(800);
+            y = replay.Random(600);
         }
         EXPECT_EQ(Cone(i).X(), x) << i;
         EXPECT_EQ(Cone(i).Y(), y) << i;
@@ -158,18 +158,6 @@ TEST_F(ConeTest, AParkedConeInTheCornerScoresOnEveryFrameACarTouchesIt)
     Place(1, 5, 5, 24, 0);
     RunStep();
     EXPECT_EQ(fields.BonusScore1, 20);
-}
-
-TEST_F(ConeTest, TheGeneratorStaysInRange)
-{
-    TConeRandom generator;
-    for (int n = 0; n < 1000; ++n) {
-        const int value = generator.Next(7);
-        ASSERT_GE(value, 0);
-        ASSERT_LT(value, 7);
-    }
-    EXPECT_EQ(generator.Next(0), 0);
-    EXPECT_EQ(generator.Next(-3), 0);
 }
 
 } // namespace

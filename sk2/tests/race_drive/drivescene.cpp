@@ -173,12 +173,12 @@ void DriveTest::SetUpRace(const TTrackRec &track)
     fields.HudLeft2 = mode.HudLeft2;
     fields.CellWidth = setup.CellWidth;
     fields.CellHeight = setup.CellHeight;
-    fields.MarkerColour = mode.MarkerColour;
+    MarkerColour = mode.MarkerColour;
     fields.StartX = setup.StartX;
     fields.StartY = setup.StartY;
     fields.Visited1 = setup.Visited1;
     fields.Visited2 = setup.Visited2;
-    fields.HintGrid = setup.HintGrid;
+    HintGrid = setup.HintGrid;
     fields.Name1 = QStringLiteral("Green Car");
     fields.Name2 = QStringLiteral("Red Car");
 

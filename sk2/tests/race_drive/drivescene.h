@@ -12,6 +12,7 @@
 #include "imagelib.h"
 #include "maplib.h"
 #include "profile.h"
+#include "racerandom.h"
 #include "screen.h"
 #include "soundlib.h"
 #include "spritemgr.h"
@@ -125,7 +126,7 @@ protected:
     ScriptedSound::Log sound;
     dgc::TDGCAudio audio{std::make_unique<ScriptedSound>(sound)};
     TRaceFields fields;
-    TConeRandom random;
+    FixedSeedRandom random;
     TRaceScene scene{screen, SpriteMgr1, SpriteMgr2, audio, fields, random, {}};
 };
 
