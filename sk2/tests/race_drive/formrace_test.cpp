@@ -1,26 +1,45 @@
 // Whole races on the real race form, headless: scripted devices, a manual clock, the game's own art.
 #include "racefixture.h"
+
 #include "raceflowscreens.h"
 #include "roaddriver.h"
 #include "scriptedinput.h"
 #include "virtualkeys.h"
+#include <QKeyEvent>
+#include <QSet>
 
 namespace {
 
 using namespace racetest;
 using drivetest::RoadDriver;
 
+// Sound that opens and keeps playing every sound once started, until it is closed.
+class EndlessSound : public dgc::DGCAudioOutput
+{
+public:
+    bool Open(const std::vector<QByteArray> &) override { return true; }
+    void Close() override { m_playing.clear(); }
+    void Play(int sound, bool) override { m_playing.insert(sound); }
+    bool IsPlaying(int sound) const override { return m_playing.contains(sound); }
+    void Rewind(int) override {}
+    void SetPan(int, int) override {}
+
+private:
+    QSet<int> m_playing;
+};
+
 class FormRaceTest : public RaceTest
 {
 protected:
-    void SetUp() override
+    void SetUp() override { MakeForm(std::make_unique<NoSound>()); }
+    void MakeForm(std::unique_ptr<dgc::DGCAudioOutput> sound)
     {
         RaceTest::SetUp();
         Write("Track", "LastPicked", "0"); // the default oval
         RacePlatform platform;
         platform.display = &display;
         platform.clock = &clock;
-        platform.audio = std::make_unique<NoSound>();
+        platform.audio = std::move(sound);
         platform.input = &services;
         platform.showError = [this](const QString &message) { errors << message; };
         form = std::make_unique<Tskrace2game>(std::move(platform));
@@ -77,6 +96,30 @@ TEST_F(FormRaceTest, ScriptedDriversRaceTheDefaultOvalToTheRaceOverScreenAndTheM
         << settings.constData();
     EXPECT_FALSE(race.DGCScreen1.StepFrame()); // no frame follows
     EXPECT_TRUE(errors.isEmpty());
+}
+
+class FormRaceSoundTest : public FormRaceTest
+{
+protected:
+    void SetUp() override { MakeForm(std::make_unique<EndlessSound>()); }
+};
+
+TEST_F(FormRaceSoundTest, EscapeWhileTheStartSignalPlaysEndsTheWaitAndTheRaceWithoutAMatchScore)
+{
+    Tskrace2game &race = *form;
+    race.DGCSoundLib1.Add(QByteArray("RIFF\x04\x00\x00\x00WAVE", 12));
+    for (int n = 1; n < 6; ++n)
+        race.DGCSoundLib1.Add(race.DGCSoundLib1.Sound(0));
+    race.show(); // Escape closes a form that is on the screen
+    race.OpenScreen();
+    ASSERT_TRUE(race.DGCAudio1->SoundAvailable());
+    // The key reaches the form while the first frame waits for the start signal to end.
+    QCoreApplication::postEvent(&race, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    race.DGCScreen1.StepFrame();
+    EXPECT_FALSE(race.DGCScreen1.IsOpen());
+    EXPECT_FALSE(race.StartPending);
+    EXPECT_FALSE(race.DGCScreen1.StepFrame());
+    EXPECT_FALSE(SettingsFile().contains("score"));
 }
 
 } // namespace
