@@ -12,3 +12,11 @@ if(SKARVEL_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
     add_link_options(-fsanitize=address,undefined)
 endif()
+
+# Several build folders of one tree (plain, sanitizer, fuzzing) share compiled objects through ccache
+# when it is installed; the base folder keeps its keys free of the checkout's absolute path.
+find_program(SKARVEL_CCACHE ccache)
+if(SKARVEL_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+    set(CMAKE_C_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${CMAKE_SOURCE_DIR} ${SKARVEL_CCACHE})
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${CMAKE_SOURCE_DIR} ${SKARVEL_CCACHE})
+endif()
