@@ -9,6 +9,7 @@ packages=(
     libsdl2-dev libsdl2-mixer-dev
     fonts-liberation2
     libgtest-dev libbenchmark-dev
+    dpkg-dev file desktop-file-utils appstream
 )
 # Extra packages named on the command line (a sanitizer or fuzzing build asks for clang).
 packages+=("$@")
