@@ -106,8 +106,11 @@ QString TrackFolder()
     const TrackFileState &state = State();
     if (!state.chosenFolder.isEmpty())
         return state.chosenFolder;
+    // An installed program's folder (…/bin beside …/share/sk2) is shared by every program on the system
+    // and writable for root, so tracks never go there; a build or portable tree keeps them at hand.
     const QString programFolder = ProgramFolder();
-    if (QFileInfo(programFolder).isWritable())
+    const bool installed = QFileInfo(QDir(programFolder).filePath(QStringLiteral("../share/sk2"))).isDir();
+    if (!installed && QFileInfo(programFolder).isWritable())
         return programFolder;
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
         .filePath(QStringLiteral("sk2"));

@@ -8,8 +8,9 @@
 // "File access denied", "Read beyond end of file", "Disk full", "File not open", "I/O error <n>".
 // A read fills the caller's record only when the whole record was read.
 //
-// The file lies in the program's folder when that folder is writable (a build or portable tree),
-// otherwise in the user's data folder for sk2; SetTrackFolder chooses another folder (tests).
+// The file lies in the program's folder when that folder is writable and is not an installed system's
+// (a build or portable tree), otherwise in the user's data folder for sk2; SetTrackFolder chooses
+// another folder (tests).
 
 #include "inouterror.h"
 #include "trackrecord.h"
