@@ -134,6 +134,12 @@ bool ReplaceFile(const QString &path, const QByteArrayList &lines)
             return false;
         }
     }
+    // commit() alone misses a failure to write the last buffered bytes (a full disk) and would put the
+    // cut-short file in place of the old one.
+    if (!file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
     return file.commit();
 }
 

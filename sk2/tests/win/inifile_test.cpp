@@ -1,5 +1,6 @@
 #include "inifile.h"
 #include "profilefixture.h"
+#include "savefaults.h"
 
 #include <limits>
 
@@ -131,3 +132,40 @@ TEST_F(IniFile, ARefusedWriteRaisesUnableToWrite)
         EXPECT_STREQ(error.what(), "Unable to write to Skarvel.ini");
     }
 }
+
+namespace {
+
+using skarvel::testsupport::SaveFault;
+
+class IniFileFault : public IniFile, public ::testing::WithParamInterface<SaveFault>
+{
+};
+
+} // namespace
+
+TEST_P(IniFileFault, ARefusedWriteRaisesAndKeepsEveryByteOfTheFile)
+{
+    const QByteArray before = "; kept as it is\n[Match]\nscore1=7\n\n[Laps]\nLaps=3\n";
+    const QByteArray after = "; kept as it is\n[Match]\nscore1=12\n\n[Laps]\nLaps=3\n";
+    WriteRaw(Ini, before);
+    const auto write = [this] {
+        try {
+            file.WriteInteger("Match", "score1", 12);
+            return std::string("written");
+        } catch (const EIniFileException &error) {
+            return std::string(error.what());
+        }
+    };
+
+    EXPECT_EQ(GetParam().run(PathOf(QString()), after.size(), write), "Unable to write to Skarvel.ini");
+    EXPECT_EQ(ReadRaw(Ini), before);
+    EXPECT_EQ(skarvel::testsupport::FolderEntries(PathOf(QString())), QStringList{Ini});
+
+    // Without the fault the same write goes through: the fault, not the write, was refused.
+    EXPECT_EQ(write(), "written");
+    EXPECT_EQ(ReadRaw(Ini), after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, IniFileFault,
+                         ::testing::ValuesIn(skarvel::testsupport::WholeFileSaveFaults()),
+                         skarvel::testsupport::SaveFaultName());
