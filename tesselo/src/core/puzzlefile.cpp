@@ -293,7 +293,9 @@ int SavePuzzle(const QString &path, const PuzzleSnapshot &puzzle, QIODevice &pic
                QStringLiteral("Unable to open '%1' for output. Your puzzle was not saved.").arg(path));
         return -1;
     }
-    if (!WritePuzzleStream(file, puzzle, picture) || !file.commit()) {
+    // commit() alone misses a failure to write the last buffered bytes (a full disk) and would put the
+    // cut-short file in place of the old one: the flush brings it out first.
+    if (!WritePuzzleStream(file, puzzle, picture) || !file.flush() || !file.commit()) {
         const QString cause = file.error() != QFileDevice::NoError
                                   ? file.errorString()
                                   : QStringLiteral("the picture could not be read");

@@ -1,6 +1,7 @@
 // The puzzle file's bytes, its reading, the checks that refuse damaged files, and saving that either
 // completes or leaves the old file alone.
 #include "puzzlefile.h"
+#include "savefaults.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -260,6 +261,49 @@ TEST_F(SavePuzzleTest, ReplacesTheFileOnlyWhenEverythingWasWritten)
     EXPECT_EQ(SavePuzzle(path, TwoPieces(), picture, &problem), 0);
     EXPECT_EQ(Contents(path), Encode(TwoPieces()));
 }
+
+class SavePuzzleFault : public SavePuzzleTest,
+                        public ::testing::WithParamInterface<skarvel::testsupport::SaveFault>
+{
+};
+
+TEST_P(SavePuzzleFault, TellsTheFailureAndKeepsEveryByteOfThePreviousFile)
+{
+    const QString path = dir.filePath(QStringLiteral("saved.tsl"));
+    PuzzleSnapshot earlier = TwoPieces();
+    earlier.elapsed = 12;
+    const QByteArray previous = Encode(earlier);
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        ASSERT_EQ(old.write(previous), previous.size());
+    }
+    const auto save = [&path] {
+        QBuffer picture;
+        picture.setData(Picture);
+        picture.open(QIODevice::ReadOnly);
+        PuzzleProblem problem;
+        if (SavePuzzle(path, TwoPieces(), picture, &problem) == 0)
+            return std::string("saved");
+        return (problem.title + QLatin1Char('|') + problem.text).toStdString();
+    };
+
+    const QString told = QString::fromStdString(GetParam().run(dir.path(), Encode(TwoPieces()).size(), save));
+    EXPECT_TRUE(told.startsWith(QStringLiteral("Save Puzzle|Unable to ")) &&
+                told.contains(QLatin1Char('\'') + path + QLatin1Char('\'')) &&
+                told.endsWith(QStringLiteral(". Your puzzle was not saved.")))
+        << told.toStdString();
+    EXPECT_EQ(Contents(path), previous);
+    EXPECT_EQ(skarvel::testsupport::FolderEntries(dir.path()), QStringList{QStringLiteral("saved.tsl")});
+
+    // Without the fault the same save goes through.
+    EXPECT_EQ(save(), "saved");
+    EXPECT_EQ(Contents(path), Encode(TwoPieces()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, SavePuzzleFault,
+                         ::testing::ValuesIn(skarvel::testsupport::WholeFileSaveFaults()),
+                         skarvel::testsupport::SaveFaultName());
 
 TEST_F(SavePuzzleTest, TellsWhenTheFileCannotBeMade)
 {

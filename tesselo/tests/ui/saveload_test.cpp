@@ -5,6 +5,7 @@
 #include "game.h"
 #include "pieces.h"
 #include "puzzlefile.h"
+#include "savefaults.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -165,6 +166,50 @@ TEST_F(SaveLoadTest, TheWorkedExampleHasTheDocumentedSize)
     EXPECT_EQ(QFileInfo(path).size(), 40 + 348 * 247 + 308278);
     EXPECT_EQ(QFileInfo(path).size(), 394274);
 }
+
+class SaveFaultTest : public SaveLoadTest,
+                      public ::testing::WithParamInterface<skarvel::testsupport::SaveFault>
+{
+};
+
+TEST_P(SaveFaultTest, TellsTheFailureNamingTheFileAndKeepsThePreviousSave)
+{
+    NewPuzzle(100, 100, 25);
+    const QString path = dir.filePath(QStringLiteral("game.tsl"));
+    ASSERT_EQ(game.SaveTo(path), 0);
+    const QByteArray previous = Contents(path);
+    PlayABit(); // the puzzle in play moves on from the saved one
+    const PuzzleSnapshot played = CapturePuzzle();
+    log.clear();
+    const auto save = [this, &path] {
+        const int result = game.SaveTo(path);
+        return (QString::number(result) + QLatin1Char('|') + log.titles.join(QLatin1Char('\n')) +
+                QLatin1Char('|') + log.texts.join(QLatin1Char('\n')))
+            .toStdString();
+    };
+
+    // The file would keep its size: the same pieces and the same picture.
+    const QString told = QString::fromStdString(GetParam().run(dir.path(), previous.size(), save));
+    EXPECT_TRUE(told.startsWith(QStringLiteral("-1|Save Puzzle|Unable to ")) &&
+                told.contains(QLatin1Char('\'') + path + QLatin1Char('\'')) &&
+                told.endsWith(QStringLiteral(". Your puzzle was not saved.")))
+        << told.toStdString();
+    EXPECT_EQ(Contents(path), previous);
+    EXPECT_EQ(skarvel::testsupport::FolderEntries(dir.path()),
+              (QStringList{QStringLiteral("game.tsl"), QStringLiteral("picture.bmp")}));
+
+    // Without the fault the puzzle as played is saved.
+    log.clear();
+    ASSERT_EQ(game.SaveTo(path), 0);
+    EXPECT_EQ(log.texts, QStringList{QStringLiteral("%1 has been successfully saved.").arg(path)});
+    PuzzleSnapshot reread;
+    ASSERT_EQ(LoadPuzzle(path, reread, nullptr), 0);
+    EXPECT_TRUE(SamePuzzle(reread, played));
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, SaveFaultTest,
+                         ::testing::ValuesIn(skarvel::testsupport::WholeFileSaveFaults()),
+                         skarvel::testsupport::SaveFaultName());
 
 struct BadFile
 {
