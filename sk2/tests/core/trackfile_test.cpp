@@ -1,5 +1,7 @@
 #include "trackfile.h"
 
+#include "savefaults.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -230,3 +232,71 @@ TEST_F(TrackFile, SystemErrorsCarryTheSystemsText)
     ASSERT_TRUE(QDir().mkdir(FilePath()));
     EXPECT_EQ(IoErrorOf([] { OpenTrackFile(); }), "I/O error 21"); // EISDIR
 }
+
+namespace {
+
+// A record write that meets a full disk: the file holds three records; the disk has room for `room`
+// bytes of it.
+struct TrackWriteFault
+{
+    const char *name;
+    std::int32_t index;
+    qint64 room;
+};
+
+void PrintTo(const TrackWriteFault &fault, std::ostream *out)
+{
+    *out << fault.name;
+}
+
+class TrackFileFault : public TrackFile, public ::testing::WithParamInterface<TrackWriteFault>
+{
+};
+
+QByteArray RecordOf(const QByteArray &file, int index)
+{
+    return file.mid(qsizetype(index) * 336, 336);
+}
+
+} // namespace
+
+TEST_P(TrackFileFault, AWriteThatMeetsAFullDiskRaisesDiskFullAndKeepsTheOtherRecords)
+{
+    const QByteArray before = Bytes(NamedTrack(QStringLiteral("First"), 5)) +
+                              Bytes(NamedTrack(QStringLiteral("Second"), 6)) +
+                              Bytes(NamedTrack(QStringLiteral("Third"), 7));
+    PutFile(before);
+    OpenTrackFile();
+    const TTrackRec rec = NamedTrack(QStringLiteral("Saved"), 12);
+    const std::int32_t index = GetParam().index;
+
+    {
+        const skarvel::testsupport::FileSizeLimit limit(rlim_t(GetParam().room));
+        ASSERT_TRUE(limit.active());
+        EXPECT_EQ(IoErrorOf([&] { WriteTrack(index, rec); }), "Disk full");
+    }
+    EXPECT_EQ(TrackCount(), 3);
+    const QByteArray after = FileBytes();
+    for (int other = 0; other < 3; ++other) {
+        if (other != index) {
+            EXPECT_EQ(RecordOf(after, other), RecordOf(before, other)) << "record " << other;
+        }
+    }
+    // What a failed append leaves after the records is no track, and nothing reads it.
+    EXPECT_EQ(IoErrorOf([] { ReadTrack(3); }), "Read beyond end of file");
+
+    // With room again the same write is whole, over anything the failed one left.
+    WriteTrack(index, rec);
+    EXPECT_EQ(FileBytes(),
+              before.left(qsizetype(index) * 336) + Bytes(rec) + before.mid(qsizetype(index + 1) * 336));
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, TrackFileFault,
+                         ::testing::Values(TrackWriteFault{"append_without_room", 3, 3 * 336},
+                                           TrackWriteFault{"append_cut_after_its_name", 3, 3 * 336 + 256},
+                                           TrackWriteFault{"append_without_its_last_byte", 3, 4 * 336 - 1},
+                                           TrackWriteFault{"overwrite_beyond_the_room", 2, 2 * 336},
+                                           TrackWriteFault{"overwrite_cut_midway", 1, 336 + 100}),
+                         [](const ::testing::TestParamInfo<TrackWriteFault> &info) {
+                             return std::string(info.param.name);
+                         });
