@@ -57,8 +57,11 @@ void SaveKeyListFile(const QStringList &lines, const QString &fileName)
     for (const QString &line : lines)
         text += line.toLocal8Bit() + "\r\n";
 
+    // commit() alone misses a failure to write the last buffered bytes (a full disk) and would put the
+    // cut-short file in place of the old one: the flush brings it out first.
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush() ||
+        !file.commit())
         throw std::runtime_error("Cannot create file \"" + fileName.toStdString() + '"');
 }
 

@@ -1,7 +1,10 @@
 #include "keylist.h"
 
+#include "savefaults.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QTemporaryDir>
 
@@ -113,6 +116,47 @@ TEST(KeyList, AFileThatCannotBeWrittenIsReportedByName)
     }
     EXPECT_FALSE(QFile::exists(fileName));
 }
+
+class KeyListFault : public ::testing::TestWithParam<skarvel::testsupport::SaveFault>
+{
+};
+
+TEST_P(KeyListFault, AFileThatCannotBeReplacedIsReportedByNameAndKeptWhole)
+{
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(QStringLiteral("keylist.txt"));
+    const QByteArray previous = "an earlier list\r\n";
+    {
+        QFile file(fileName);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(previous), previous.size());
+    }
+    const QStringList lines = NumberedKeyList(QStringList(256, QStringLiteral("*n/a*")));
+    qint64 fullSize = 0;
+    for (const QString &line : lines)
+        fullSize += line.toLocal8Bit().size() + 2;
+    const auto save = [&] {
+        try {
+            SaveKeyListFile(lines, fileName);
+            return std::string("saved");
+        } catch (const std::runtime_error &error) {
+            return std::string(error.what());
+        }
+    };
+
+    EXPECT_EQ(GetParam().run(dir.path(), fullSize, save),
+              "Cannot create file \"" + fileName.toStdString() + '"');
+    EXPECT_EQ(skarvel::testsupport::FileBytes(fileName), previous);
+    EXPECT_EQ(skarvel::testsupport::FolderEntries(dir.path()), QStringList{QStringLiteral("keylist.txt")});
+
+    // Without the fault the same list is saved whole.
+    EXPECT_EQ(save(), "saved");
+    EXPECT_EQ(QFileInfo(fileName).size(), fullSize);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, KeyListFault,
+                         ::testing::ValuesIn(skarvel::testsupport::WholeFileSaveFaults()),
+                         skarvel::testsupport::SaveFaultName());
 
 TEST(KeyList, TheUsKeyboardNamesTheCursorAndKeypadKeysApart)
 {
