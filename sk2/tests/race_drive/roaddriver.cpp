@@ -19,9 +19,16 @@ RoadDriver::RoadDriver(const sk2::dgc::TDGCSprite &car, std::vector<QPoint> wayp
 
 std::vector<QPoint> RoadDriver::DefaultOvalCorners()
 {
-    // Tiles of 160 x 150 drawn from (1, 1); the road runs through the middle of each tile.
-    auto middle = [](int column, int row) { return QPoint(1 + 160 * column + 80, 1 + 150 * row + 75); };
-    return {middle(4, 3), middle(4, 0), middle(0, 0), middle(0, 3)};
+    return TileMiddles({{4, 3}, {4, 0}, {0, 0}, {0, 3}}, QSize(160, 150));
+}
+
+std::vector<QPoint> RoadDriver::TileMiddles(const std::vector<QPoint> &tiles, QSize tileSize)
+{
+    std::vector<QPoint> middles;
+    for (const QPoint &tile : tiles)
+        middles.emplace_back(1 + tileSize.width() * tile.x() + tileSize.width() / 2,
+                             1 + tileSize.height() * tile.y() + tileSize.height() / 2);
+    return middles;
 }
 
 int RoadDriver::TurnNeeded()

@@ -8,6 +8,7 @@
 #include "sprite.h"
 
 #include <QPoint>
+#include <QSize>
 
 #include <vector>
 
@@ -33,6 +34,9 @@ public:
     // The corners of the default oval on the 800 x 600 screen (the road's middle in each corner
     // tile), starting with the bottom right one: the way from the start line.
     static std::vector<QPoint> DefaultOvalCorners();
+    // The middles of the given tiles (column, row) of a track drawn from (1, 1) in tiles of the given
+    // size: where the road runs.
+    static std::vector<QPoint> TileMiddles(const std::vector<QPoint> &tiles, QSize tileSize);
 
 private:
     // How many direction steps the car should turn, -15..16, toward its next waypoint.
