@@ -141,8 +141,11 @@ void DecodeRle(QImage &image, const std::uint8_t *data, std::size_t size, const 
     const bool four = header.biCompression == BI_RLE4;
     int x = 0;
     int y = 0;
+    // Pixels past the row's end are cut off, and the column stops there: a row of millions of runs must
+    // neither carry it past the int range (back to a negative column) nor cost a step for every pixel.
+    const int width = image.width();
     const auto put = [&](int index) {
-        if (x < image.width() && y < image.height())
+        if (y < image.height())
             OutputRow(image, header, y)[x] = table[index];
         ++x;
     };
@@ -152,7 +155,7 @@ void DecodeRle(QImage &image, const std::uint8_t *data, std::size_t size, const 
         const int code = data[at + 1];
         at += 2;
         if (count > 0) {
-            for (int i = 0; i < count; ++i)
+            for (int i = 0; i < count && x < width; ++i)
                 put(four ? (i % 2 ? code & 0x0F : code >> 4) : code);
         } else if (code == 0) {
             x = 0;
@@ -162,14 +165,14 @@ void DecodeRle(QImage &image, const std::uint8_t *data, std::size_t size, const 
         } else if (code == 2) {
             if (at + 2 > size)
                 return;
-            x += data[at];
+            x = std::min(x + data[at], width);
             y += data[at + 1];
             at += 2;
         } else {
             const std::size_t bytes = four ? (std::size_t(code) + 1) / 2 : std::size_t(code);
             if (at + bytes > size)
                 return;
-            for (int i = 0; i < code; ++i)
+            for (int i = 0; i < code && x < width; ++i)
                 put(four ? (i % 2 ? data[at + i / 2] & 0x0F : data[at + i / 2] >> 4) : data[at + i]);
             at += bytes + (bytes % 2);
         }
