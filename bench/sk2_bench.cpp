@@ -22,16 +22,7 @@
 
 namespace {
 
-class NoSound : public sk2::dgc::DGCAudioOutput
-{
-public:
-    bool Open(const std::vector<QByteArray> &) override { return false; }
-    void Close() override {}
-    void Play(int, bool) override {}
-    bool IsPlaying(int) const override { return false; }
-    void Rewind(int) override {}
-    void SetPan(int, int) override {}
-};
+using NoSound = sk2::dgc::NoAudioOutput;
 
 void BM_RaceFrame800x600(benchmark::State &state)
 {

@@ -27,17 +27,7 @@ using namespace sk2;
 
 namespace {
 
-// The race is silent: nobody hears a screenshot.
-class NoSound final : public dgc::DGCAudioOutput
-{
-public:
-    bool Open(const std::vector<QByteArray> &) override { return false; }
-    void Close() override {}
-    void Play(int, bool) override {}
-    bool IsPlaying(int) const override { return false; }
-    void Rewind(int) override {}
-    void SetPan(int, int) override {}
-};
+using NoSound = dgc::NoAudioOutput;
 
 QPoint Middle(const dgc::TDGCSprite &car)
 {

@@ -33,6 +33,19 @@ public:
     virtual void SetPan(int sound, int pan) = 0;
 };
 
+// A machine without a sound card: the output never opens and nothing plays. Races run silently on it
+// in tests, benchmarks and the screenshot program.
+class NoAudioOutput final : public DGCAudioOutput
+{
+public:
+    bool Open(const std::vector<QByteArray> &) override { return false; }
+    void Close() override {}
+    void Play(int, bool) override {}
+    bool IsPlaying(int) const override { return false; }
+    void Rewind(int) override {}
+    void SetPan(int, int) override {}
+};
+
 class TDGCAudio
 {
 public:

@@ -20,17 +20,7 @@ namespace racetest {
 using namespace sk2;
 using namespace sk2::race;
 
-// A machine without a sound card.
-class NoSound : public dgc::DGCAudioOutput
-{
-public:
-    bool Open(const std::vector<QByteArray> &) override { return false; }
-    void Close() override {}
-    void Play(int, bool) override {}
-    bool IsPlaying(int) const override { return false; }
-    void Rewind(int) override {}
-    void SetPan(int, int) override {}
-};
+using NoSound = dgc::NoAudioOutput;
 
 class RaceTest : public ::testing::Test
 {
