@@ -14,13 +14,12 @@ target_link_libraries(sk2_race_drive PUBLIC sk2_core sk2_dgc sk2_input)
 if(SKARVEL_BUILD_TESTS)
     cmake_path(SET SK2_RACE_DRIVE_TESTS NORMALIZE ${CMAKE_CURRENT_LIST_DIR}/../../tests/race_drive)
     skarvel_add_gtest(sk2_race_drive_tests
-        SOURCES ${SK2_RACE_DRIVE_TESTS}/test_main.cpp
-                ${SK2_RACE_DRIVE_TESTS}/drivescene.cpp
+        SOURCES ${SK2_RACE_DRIVE_TESTS}/drivescene.cpp
                 ${SK2_RACE_DRIVE_TESTS}/drivecar_test.cpp
                 ${SK2_RACE_DRIVE_TESTS}/raceflow_test.cpp
                 ${SK2_RACE_DRIVE_TESTS}/drivecones_test.cpp
                 ${SK2_RACE_DRIVE_TESTS}/driveinput_test.cpp
                 ${SK2_RACE_DRIVE_TESTS}/roaddriver.cpp
                 ${SK2_RACE_DRIVE_TESTS}/racecourse_test.cpp
-        LIBRARIES sk2_race_drive Qt6::Widgets)
+        LIBRARIES sk2_race_drive Qt6::Widgets skarvel_widget_test_main)
 endif()

@@ -1,5 +1,6 @@
 #include "canvas.h"
 #include "frameconverter.h"
+#include "packfixture.h"
 #include "palette.h"
 #include "surface.h"
 
@@ -11,24 +12,7 @@
 
 using namespace sk2::dgc;
 
-namespace {
-
-// A surface drawn from rows of characters: '.' is index 0, a digit is that index.
-TDGCSurface Picture(std::initializer_list<const char *> rows)
-{
-    const int height = int(rows.size());
-    const int width = int(std::strlen(*rows.begin()));
-    TDGCSurface surface(width, height);
-    int y = 0;
-    for (const char *row : rows) {
-        for (int x = 0; x < width; ++x)
-            surface.SetPixel(x, y, row[x] == '.' ? 0 : std::uint8_t(row[x] - '0'));
-        ++y;
-    }
-    return surface;
-}
-
-} // namespace
+using packtest::Picture;
 
 TEST(Surface, GetPixelGives254WhereThePointCannotBeRead)
 {
