@@ -1,6 +1,7 @@
 #include "trackfile.h"
 
-#include <QCoreApplication>
+#include "programfolders.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,13 +36,6 @@ TrackFileState &State()
 [[noreturn]] void ThrowErrno()
 {
     throw EInOutError::FromErrno(errno);
-}
-
-QString ProgramFolder()
-{
-    if (QCoreApplication::instance())
-        return QCoreApplication::applicationDirPath();
-    return QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
 }
 
 QByteArray NativeName()
@@ -109,8 +103,7 @@ QString TrackFolder()
     // An installed program's folder (…/bin beside …/share/sk2) is shared by every program on the system
     // and writable for root, so tracks never go there; a build or portable tree keeps them at hand.
     const QString programFolder = ProgramFolder();
-    const bool installed = QFileInfo(QDir(programFolder).filePath(QStringLiteral("../share/sk2"))).isDir();
-    if (!installed && QFileInfo(programFolder).isWritable())
+    if (InstalledDataFolder().isEmpty() && QFileInfo(programFolder).isWritable())
         return programFolder;
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
         .filePath(QStringLiteral("sk2"));

@@ -1,6 +1,7 @@
 #include "libraryfiles.h"
 
-#include <QCoreApplication>
+#include "programfolders.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -8,13 +9,12 @@ namespace sk2::race {
 
 QString LibraryFilePath(const QString &fileName)
 {
-    const QDir programFolder(QCoreApplication::applicationDirPath());
-    const QString beside = programFolder.filePath(fileName);
+    const QString beside = QDir(ProgramFolder()).filePath(fileName);
     if (QFileInfo::exists(beside))
         return beside;
-    const QString installed = programFolder.filePath(QStringLiteral("../share/sk2/") + fileName);
-    if (QFileInfo::exists(installed))
-        return QDir::cleanPath(installed);
+    const QString installedData = InstalledDataFolder();
+    if (!installedData.isEmpty() && QFileInfo::exists(QDir(installedData).filePath(fileName)))
+        return QDir(installedData).filePath(fileName);
     return beside;
 }
 
