@@ -14,11 +14,7 @@ protected:
     void SetUp() override
     {
         DriveTest::SetUp();
-        SetUpRace(DefaultTrack());
-        ClearCones();
-        // Every sound request plays at once, so that each one shows in the log.
-        sound.pollsPerPlay = 0;
-        fields.StartPending = false;
+        SetUpRaceUnderWay();
     }
 };
 

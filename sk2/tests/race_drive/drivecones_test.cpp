@@ -13,10 +13,7 @@ protected:
     void SetUp() override
     {
         DriveTest::SetUp();
-        SetUpRace(DefaultTrack());
-        ClearCones();
-        sound.pollsPerPlay = 0;
-        fields.StartPending = false;
+        SetUpRaceUnderWay();
         Place(1, 200, 60, 8, 0);
         Place(2, 200, 100, 8, 0);
     }

@@ -236,6 +236,14 @@ bool DriveTest::RunFrame(TRaceInputs &inputs)
     return screen.StepFrame();
 }
 
+void DriveTest::SetUpRaceUnderWay()
+{
+    SetUpRace(DefaultTrack());
+    ClearCones();
+    sound.pollsPerPlay = 0;
+    fields.StartPending = false;
+}
+
 void DriveTest::ClearCones()
 {
     for (int i = 1; i <= fields.ConeCount; ++i) {

@@ -110,6 +110,9 @@ protected:
     // Parks every cone hidden at the top-left corner, still in play, so that none is in the way and
     // none is scattered.
     void ClearCones();
+    // The default oval with the race under way: no cone in the way, the start signal over, and every
+    // sound request played at once, so that each one shows in the log.
+    void SetUpRaceUnderWay();
     // Sets the car's position, direction and speed.
     void Place(int player, int x, int y, int direction, double speed);
 

@@ -18,10 +18,7 @@ protected:
     void SetUp() override
     {
         DriveTest::SetUp();
-        SetUpRace(DefaultTrack());
-        ClearCones();
-        sound.pollsPerPlay = 0;
-        fields.StartPending = false;
+        SetUpRaceUnderWay();
         Place(2, 100, 60, 8, 0);
     }
 
