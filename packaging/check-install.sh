@@ -14,14 +14,8 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-games=(sk2 tumblor tesselo)
-expected=(share/sk2/track36.iml share/sk2/sk2demo.sdl)
-for game in "${games[@]}"; do
-    expected+=(bin/$game share/applications/org.skarvel.$game.desktop
-               share/metainfo/org.skarvel.$game.metainfo.xml
-               share/icons/hicolor/128x128/apps/org.skarvel.$game.png)
-done
-for file in "${expected[@]}"; do
+source "$(dirname "$0")/installed-files.sh"
+for file in "${installed_files[@]}"; do
     [[ -s $prefix/$file ]] || fail "not installed: $file"
 done
 

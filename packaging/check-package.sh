@@ -22,14 +22,9 @@ for library in libqt6widgets6 libsdl2-2.0-0 libsdl2-mixer-2.0-0 fonts-liberation
 done
 
 dpkg-deb -c "$deb" | awk '{print $6}' >"$scratch/contents"
-expected=(./usr/share/sk2/track36.iml ./usr/share/sk2/sk2demo.sdl)
-for game in sk2 tumblor tesselo; do
-    expected+=(./usr/bin/$game ./usr/share/applications/org.skarvel.$game.desktop
-               ./usr/share/metainfo/org.skarvel.$game.metainfo.xml
-               ./usr/share/icons/hicolor/128x128/apps/org.skarvel.$game.png)
-done
-for file in "${expected[@]}"; do
-    grep -qx "$file" "$scratch/contents" || fail "the package lacks $file"
+source "$(dirname "$0")/installed-files.sh"
+for file in "${installed_files[@]}"; do
+    grep -qx "./usr/$file" "$scratch/contents" || fail "the package lacks /usr/$file"
 done
 # Nothing of the build's own: no tests, benchmarks or tools.
 if grep -E '_tests$|_bench$|/sk2pack$' "$scratch/contents"; then fail "the package holds build tools"; fi
